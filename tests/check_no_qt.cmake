@@ -1,0 +1,10 @@
+# Fails when a source below the GUI layer includes a Qt header.
+foreach(dir core climate rain crop cwr schedule scheme output cli)
+  file(GLOB_RECURSE files ${ROOT}/${dir}/*.h ${ROOT}/${dir}/*.cpp)
+  foreach(f ${files})
+    file(STRINGS ${f} hits REGEX "#include[ \t]*<Q")
+    if(hits)
+      message(FATAL_ERROR "${f} includes a Qt header: ${hits}")
+    endif()
+  endforeach()
+endforeach()
