@@ -16,6 +16,7 @@ constexpr const char* kRiceMarker = "Rice";
 constexpr size_t kCropNameField = 20;  // characters of line 2 that hold the name
 constexpr size_t kCropNameLength = 18;
 constexpr size_t kSoilNameLength = 20;
+constexpr size_t kMaxToken = 40;  // characters of a failing token kept for the diagnostic
 
 std::string WithPath(const Workspace& ws, Msg id, const std::string& path) {
   return FormatText(ws.text(id), {path});
@@ -67,7 +68,7 @@ class NumberLines {
     size_t start = reader_.Position();
     while (start < text_.size() && IsSeparator(text_[start])) ++start;
     size_t end = start;
-    while (end < text_.size() && !IsSeparator(text_[end])) ++end;
+    while (end < text_.size() && end - start < kMaxToken && !IsSeparator(text_[end])) ++end;
     diag_.token.assign(text_.substr(start, end - start));
     if (start >= text_.size()) diag_.reason = "unexpected end of file";
     diag_.line = 1;
