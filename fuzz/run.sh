@@ -2,18 +2,20 @@
 # Builds every libFuzzer harness with clang and runs each for a bounded time on a seed corpus
 # made from the example data and the test fixtures. A crash, leak, undefined behaviour or hang
 # (a unit running longer than 10 s) fails the run.
+# Usage: fuzz/run.sh [fuzz_NAME...]   (no names: every harness; FUZZ_SECONDS per harness, 30)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-30}"
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
+cmake --build --preset fuzz -j2
 work=build/fuzz/corpus
-rm -rf "$work"
 status=0
 for bin in build/fuzz/fuzz/fuzz_*; do
   [ -x "$bin" ] || continue
   name=$(basename "$bin")
+  if [ $# -gt 0 ] && ! printf '%s\n' "$@" | grep -qx "$name"; then continue; fi
   corpus="$work/$name"
+  rm -rf "$corpus"
   mkdir -p "$corpus"
   # Seeds: the files listed for this harness in fuzz/seeds/NAME.txt (glob patterns).
   if [ -f "fuzz/seeds/$name.txt" ]; then

@@ -348,7 +348,13 @@ std::string CropFileText(const TCropRecord& c, bool dryCrop) {
   };
   auto reals = [](std::initializer_list<double> values) {
     std::string line;
-    for (double v : values) line += Real62(v);
+    for (double v : values) {
+      const std::string text = Real62(v);
+      // A value of 1000 or more fills its field: a blank keeps it apart from the one before,
+      // else the line would read back as one number.
+      if (!line.empty() && text[0] != ' ' && text[0] != '-') line += ' ';
+      line += text;
+    }
     return line;
   };
   const std::string ky = reals({c.YieldResponse[1], c.YieldResponse[2], c.YieldResponse[3],

@@ -1,0 +1,183 @@
+// Every writer replaces its file only when the whole new file was written: a save that fails
+// part way leaves the previous file byte for byte, leaves no temporary file behind, shows the
+// writer's message and returns false, and the session keeps the name and status it had.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/vsksettings.h"
+#include "crop/vskcropsoilcalc.h"
+#include "support/scriptedui.h"
+#include "support/testfiles.h"
+
+namespace vsk {
+namespace {
+
+using test::FilesIn;
+using test::FileSizeLimit;
+using test::ReadText;
+using test::ScriptedUi;
+using test::TempDir;
+
+const std::string kDataWriteError =
+    "Error writing data to file %s\rPossible causes: invalid target drive/dir or file is "
+    "read-only";
+
+struct WriterCase {
+  std::string name;
+  std::string fileName;
+  // Fills the record of the kind; `variant` 0 and 1 give two different records.
+  std::function<void(Workspace&, int variant)> fill;
+  std::function<bool(Workspace&, const std::string& path)> write;
+  std::optional<DataKind> kind;  // the session's data kind, when the writer keeps one
+  std::string message;           // the error shown, "%s" for the path; empty: none
+};
+
+void FillDryCrop(Workspace& ws, int variant) {
+  TCropRecord& c = ws.crop;
+  c.Reset();
+  c.CropName = variant ? "Sorghum" : "Maize";
+  for (int i = 1; i <= 4; ++i) c.StageLength[i] = 20 + 5 * i + variant;
+  c.Kc[1] = 0.3, c.Kc[3] = 1.2 - 0.1 * variant, c.Kc[4] = 0.35;
+  c.RootDepth[2] = 0.3, c.RootDepth[3] = 1.0 + variant;
+  c.CritDepletion[1] = 0.5, c.CritDepletion[3] = 0.55, c.CritDepletion[4] = 0.8;
+  for (int i = 1; i <= 5; ++i) c.YieldResponse[i] = 0.4 + 0.1 * i;
+  c.CropHeight = 2.0;
+  ws.session.CropIsDry = true;
+}
+
+void FillRiceCrop(Workspace& ws, int variant) {
+  FillDryCrop(ws, variant);
+  TCropRecord& c = ws.crop;
+  c.StageLength[5] = 25, c.StageLength[6] = 20, c.StageLength[7] = 5;
+  for (int i : {1, 3, 4, 5, 6}) c.KcDry[i] = 0.5 + 0.05 * i;
+  c.Kc[5] = 1.05, c.Kc[6] = 1.1;
+  c.PuddleDepth = 0.1 + 0.05 * variant;
+  c.CritDepletion[5] = 0.2;
+  c.NurseryArea = 10;
+  ws.session.CropIsDry = false;
+}
+
+void FillSoil(Workspace& ws, int variant) {
+  TSoilRecord& s = ws.soil;
+  s.Reset();
+  s.SoilName = variant ? "Heavy clay" : "Sandy loam";
+  s.TotalAvailMoisture = variant ? 200 : 110;
+  s.MaxInfiltration = 30 + variant;
+  s.MaxRootDepth = 120;
+  s.InitialDepletion = 10 * variant;
+  s.MaxWaterDepth = 100, s.DrainablePorosity = 30, s.CrackDepletion = 0.5;
+  s.WaterAtPlanting = 80, s.WaterType = 1 + variant;
+}
+
+void FillOptions(Workspace& ws, int variant) {
+  ws.options = Options();
+  ws.options.ermethod = static_cast<byte>(1 + variant);
+  ws.options.deplram = static_cast<byte>(60 + variant);
+  ws.options.raina = 0.25 + variant;
+}
+
+std::vector<WriterCase> Cases() {
+  return {
+      {"DryCrop", "crop.CRO", FillDryCrop, WriteCropFile, DataKind::Crop, kDataWriteError},
+      {"RiceCrop", "rice.CRO", FillRiceCrop, WriteCropFile, DataKind::Crop, kDataWriteError},
+      {"Soil", "soil.SOI", FillSoil, WriteSoilFile, DataKind::Soil, kDataWriteError},
+      // The settings writers report through their result; the caller shows the message.
+      {"SettingsOptions", "VESKARO.INI", FillOptions,
+       [](Workspace& ws, const std::string& path) {
+         return WriteOptions(path, ws.options, ws.texts);
+       },
+       std::nullopt, ""},
+      {"SettingsFolders", "VESKARO.INI",
+       [](Workspace& ws, int variant) {
+         ws.session.Default(FolderKind::Crop) = variant ? "/data/crops/other" : "/data/crops";
+         ws.session.Default(FolderKind::Soil) = "/data/soils";
+       },
+       [](Workspace& ws, const std::string& path) {
+         return WriteFolders(path, ws.session, ws.texts);
+       },
+       std::nullopt, ""},
+      {"SettingsWelcomeFlags", "VESKARO.INI",
+       [](Workspace& ws, int variant) {
+         ws.options.showgeneralinfo = variant == 0;
+         ws.options.showetoinfo = variant == 1;
+       },
+       [](Workspace& ws, const std::string& path) {
+         return WriteWelcomeFlags(path, ws.options, ws.texts);
+       },
+       std::nullopt, ""},
+  };
+}
+
+class FailedWrite : public testing::TestWithParam<WriterCase> {};
+
+TEST_P(FailedWrite, LeavesThePreviousFileWhole) {
+  const WriterCase& c = GetParam();
+  TempDir dir;
+  const std::string path = dir.File(c.fileName);
+  ScriptedUi ui;
+  Workspace ws(ui, {2026, 12, 10});
+
+  c.fill(ws, 0);
+  ASSERT_TRUE(c.write(ws, path));
+  ASSERT_TRUE(ui.shown.empty());
+  const std::string before = ReadText(path);
+  ASSERT_GT(before.size(), 16u);
+
+  c.fill(ws, 1);
+  if (c.kind) ws.session.UserEdited(*c.kind);
+  bool ok = true;
+  {
+    FileSizeLimit limit(16);  // the new file cannot grow past its first 16 bytes
+    ok = c.write(ws, path);
+  }
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(ReadText(path), before);
+  EXPECT_EQ(FilesIn(dir.path()), 1u) << "a temporary file was left behind";
+  if (c.message.empty()) {
+    EXPECT_TRUE(ui.shown.empty());
+  } else {
+    EXPECT_EQ(ui.TextsOf("error"), std::vector<std::string>{FormatText(c.message, {path})});
+  }
+  if (c.kind) {
+    EXPECT_EQ(ws.session.File(*c.kind), path);
+    EXPECT_EQ(ws.session.StatusOf(*c.kind), dsChanged);
+  }
+
+  // Without the limit the same record is saved, and it differs from the first.
+  ui.Clear();
+  ASSERT_TRUE(c.write(ws, path));
+  EXPECT_NE(ReadText(path), before);
+  EXPECT_EQ(FilesIn(dir.path()), 1u);
+}
+
+TEST_P(FailedWrite, CreatesNoFileWhenThereWasNone) {
+  const WriterCase& c = GetParam();
+  TempDir dir;
+  const std::string path = dir.File(c.fileName);
+  ScriptedUi ui;
+  Workspace ws(ui, {2026, 12, 10});
+  c.fill(ws, 0);
+  bool ok = true;
+  {
+    FileSizeLimit limit(16);
+    ok = c.write(ws, path);
+  }
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(FilesIn(dir.path()), 0u);
+  if (c.kind) {
+    EXPECT_EQ(ws.session.File(*c.kind), kUntitled);
+    EXPECT_EQ(ws.session.StatusOf(*c.kind), dsNone);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllWriters, FailedWrite, testing::ValuesIn(Cases()),
+                         [](const testing::TestParamInfo<WriterCase>& info) {
+                           return info.param.name;
+                         });
+
+}  // namespace
+}  // namespace vsk

@@ -1,0 +1,35 @@
+// Files found by fuzzing the readers, kept as fixtures: each once broke a reader or a writer.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "crop/vskcropsoilcalc.h"
+#include "support/scriptedui.h"
+#include "support/testfiles.h"
+
+namespace vsk {
+namespace {
+
+using test::DataPath;
+using test::ScriptedUi;
+using test::TempDir;
+
+// A crop value of 1000 or more fills its whole "%6.2f" field; written straight after the value
+// before it, the two read back as one unreadable number ("25.002505.00").
+TEST(FuzzFindings, WideCropValuesReadBackAfterASave) {
+  ScriptedUi ui;
+  Workspace ws(ui, {2026, 12, 10});
+  ASSERT_TRUE(ReadCropFile(ws, DataPath("crop/fuzz-wide-values.cro")));
+  EXPECT_EQ(ws.crop.RootDepth[3], 2505.0);
+  TempDir dir;
+  const std::string path = dir.File("wide.CRO");
+  ASSERT_TRUE(WriteCropFile(ws, path));
+  Workspace back(ui, {2026, 12, 10});
+  ASSERT_TRUE(ReadCropFile(back, path)) << test::ReadText(path);
+  EXPECT_EQ(back.crop.RootDepth[2], 25.0);
+  EXPECT_EQ(back.crop.RootDepth[3], 2505.0);
+  EXPECT_EQ(CropFileText(back.crop, true), CropFileText(ws.crop, true));
+}
+
+}  // namespace
+}  // namespace vsk
