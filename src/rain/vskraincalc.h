@@ -54,23 +54,21 @@ void InterpolateDecadeRain(const double month[13], double decade[13][4]);
 
 // ---- Rain data files ------------------------------------------------------------------------
 
-// Where a rain file failed to read: 1-based line and the text found there (empty at the end
-// of the file), for the command line beside the program's message.
+// Where a rain file failed to read, for the command line beside the program's message: the
+// 1-based line and the text found there (empty when the file ended early). Line 0: the file
+// could not be opened.
 struct RainFileDiagnostic {
   int line = 0;
   std::string token;
-  std::string reason;
 };
 
 // Reads a rain file into the record, the effective-rain method and parameters, the rain kind
 // (by the extension) and `RainYear`; on success the rain kind's state is saved, from `path`.
 // On failure the error is shown, the workspace is left as it was and `diagnostic` (if given)
 // says where the file failed.
-bool ReadRainFile(Workspace& ws, const std::string& path,
-                  RainFileDiagnostic* diagnostic = nullptr);
+bool ReadRainFile(Workspace& ws, const std::string& path, RainFileDiagnostic* diagnostic = nullptr);
 // ReadRainFile; on failure the record is cleared ("untitled").
-bool OpenRainFile(Workspace& ws, const std::string& path,
-                  RainFileDiagnostic* diagnostic = nullptr);
+bool OpenRainFile(Workspace& ws, const std::string& path, RainFileDiagnostic* diagnostic = nullptr);
 // Writes the record in the layout of the current rain kind. The caller records the new file
 // name and status. On failure the error is shown and a previous file stays whole.
 bool WriteRainFile(Workspace& ws, const std::string& path);
