@@ -173,8 +173,8 @@ void RainFromDecades(Workspace& ws, int m) {
 
 void InterpolateDecadeRain(const double M[13], double D[13][4]) {
   // Bounds that keep the adjustment loops finite on any input (values read from a file may be
-  // anything). A monthly total of a few thousand mm needs well under a million steps.
-  constexpr long kMaxSteps = 10'000'000;
+  // anything). A monthly total of 100 000 mm needs well under a million steps.
+  constexpr long kMaxSteps = 2'000'000;
 
   for (int m = 1; m <= 12; ++m) D[m][2] = M[m] / 3;
 

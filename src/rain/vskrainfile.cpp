@@ -47,6 +47,11 @@ class RainFileParser {
     failed_ = true;
     size_t pos = reader_.Position();
     while (pos < text_.size() && IsSeparator(text_[pos])) ++pos;
+    // The file ended early: point at the end of its last line that holds anything.
+    if (pos >= text_.size()) {
+      pos = text_.size();
+      while (pos > 0 && IsSeparator(text_[pos - 1])) --pos;
+    }
     size_t end = pos;
     while (end < text_.size() && !IsSeparator(text_[end])) ++end;
     token_.assign(text_.substr(pos, end - pos));
@@ -193,7 +198,7 @@ bool ReadCurrentFormat(bool daily, RainState& state, Options& opt, RainFileParse
 // leading blank so that it never runs into the number before it.
 void AppendReal(std::string& out, double v, int width) {
   std::string s = FormatC("%*.1f", width, v);
-  if (s.size() >= static_cast<size_t>(width)) out.push_back(' ');
+  if (!s.empty() && s.front() != ' ') out.push_back(' ');
   out += s;
 }
 
@@ -221,7 +226,8 @@ bool ReadRainFile(Workspace& ws, const std::string& path, RainFileDiagnostic* di
   } else {
     std::string header;
     p.Line(header);
-    if (!IsValidDataFile(header, &ws.ui)) {
+    if (!IsValidDataFile(header, nullptr)) {
+      ws.error(Msg::NotValidFile);
       if (diagnostic) *diagnostic = RainFileDiagnostic{1, header.substr(0, 40)};
       return false;
     }
