@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "rain/vskraincalc.h"
 #include "rain/vskrainrecalc.h"
 #include "support/scriptedui.h"
@@ -254,6 +256,25 @@ TEST_F(RainFile, OldFormatFirstLine) {
   EXPECT_EQ(w.options.raind, 20);
 }
 
+TEST_F(RainFile, LongFileNamesAreUsedWhole) {
+  // Messages show at most 120 characters of the name; the file itself is the one named.
+  FillRecord(ws.rain);
+  ws.session.RainKind = 3;
+  const std::string path = dir.File(std::string(150, 'r') + ".crm");
+  ASSERT_TRUE(WriteRainFile(ws, path));
+  test::ScriptedUi u;
+  Workspace w(u, {2026, 12, 10});
+  ASSERT_TRUE(ReadRainFile(w, path));
+  EXPECT_EQ(w.session.File(DataKind::Rain), path);
+  EXPECT_EQ(w.rain.Data.RainStation, "Upper Valley 12");
+
+  const std::string absent = dir.File(std::string(150, 'a') + ".crm");
+  EXPECT_FALSE(ReadRainFile(w, absent));
+  EXPECT_EQ(u.TextsOf("error"),
+            std::vector<std::string>{"Error opening file " + absent.substr(0, 120) +
+                                     "\rProbable cause: file does not exist"});
+}
+
 TEST_F(RainFile, ByteValuesWrapAround) {
   const std::string path = dir.File("wrap.crm");
   std::string text = "VESKARO 8.0 Rain data\r\nWrap\r\n257  3\r\n336  0  0  0  0  0\r\n";
@@ -352,6 +373,10 @@ TEST_F(RainFile, WriteFailureIsReportedAndKeepsNoHalfFile) {
   const std::string blocked = dir.File("blocked.crm");
   ASSERT_EQ(::mkdir(blocked.c_str(), 0755), 0);
   EXPECT_FALSE(WriteRainFile(ws, blocked));
+  EXPECT_TRUE(std::filesystem::is_directory(blocked));
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1);  // no temporary file left beside it
 }
 
 TEST_F(RainFile, OutOfLayoutValuesStillReadBack) {
