@@ -67,7 +67,8 @@ struct RainFileDiagnostic {
 // On failure the error is shown, the workspace is left as it was and `diagnostic` (if given)
 // says where the file failed.
 bool ReadRainFile(Workspace& ws, const std::string& path, RainFileDiagnostic* diagnostic = nullptr);
-// ReadRainFile; on failure the record is cleared ("untitled").
+// ReadRainFile; on success the rain file name is the full (absolute) path, on failure the
+// record is cleared ("untitled").
 bool OpenRainFile(Workspace& ws, const std::string& path, RainFileDiagnostic* diagnostic = nullptr);
 // Writes the record in the layout of the current rain kind. The caller records the new file
 // name and status. On failure the error is shown and a previous file stays whole.

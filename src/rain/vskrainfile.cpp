@@ -1,4 +1,5 @@
 // Reading and writing rain data files.
+#include <filesystem>
 #include <string_view>
 
 #include "core/vskdatafile.h"
@@ -249,7 +250,10 @@ bool ReadRainFile(Workspace& ws, const std::string& path, RainFileDiagnostic* di
 
 bool OpenRainFile(Workspace& ws, const std::string& path, RainFileDiagnostic* diagnostic) {
   if (ReadRainFile(ws, path, diagnostic)) {
-    ws.session.File(DataKind::Rain) = path;
+    // The full name, so that a session saved later finds the file from any folder.
+    std::error_code ec;
+    const auto full = std::filesystem::absolute(path, ec);
+    ws.session.File(DataKind::Rain) = ec ? path : full.lexically_normal().string();
     return true;
   }
   ClearRain(ws);

@@ -209,6 +209,12 @@ TEST_F(RainFile, OldMonthlyFormat) {
   EXPECT_DOUBLE_EQ(ws.rain.Data.MonthRain[12], 0.0);
   EXPECT_EQ(ws.session.StatusOf(DataKind::Rain), dsSaved);
   EXPECT_EQ(ws.session.File(DataKind::Rain), path);
+
+  // A name relative to the working folder is kept as the full path.
+  const std::string relative = std::filesystem::relative(path).string();
+  ASSERT_TRUE(OpenRainFile(ws, relative));
+  EXPECT_EQ(ws.session.File(DataKind::Rain),
+            std::filesystem::absolute(relative).lexically_normal().string());
 }
 
 TEST_F(RainFile, OldFormatFirstLine) {
