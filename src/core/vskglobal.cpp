@@ -355,10 +355,10 @@ bool DataFileExists(const std::string& path) {
   return errno == EACCES;
 }
 
-bool IsValidDataFile(std::string_view firstLine, Ui* ui) {
+bool IsValidDataFile(std::string_view firstLine, Ui* ui, const Texts* texts) {
   const std::string_view line = firstLine.substr(0, 120);
   const bool ok = line.size() >= 9 && line.substr(0, 7) == "VESKARO" && line[8] >= '7';
-  if (!ok && ui) ui->error(DefaultText(Msg::NotValidFile));
+  if (!ok && ui) ui->error(texts ? (*texts)(Msg::NotValidFile) : DefaultText(Msg::NotValidFile));
   return ok;
 }
 
