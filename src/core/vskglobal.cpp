@@ -1,5 +1,7 @@
 #include "core/vskglobal.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -347,6 +349,8 @@ std::string FileNameOnly(std::string_view path) {
 
 bool DataFileExists(const std::string& path) {
   if (path.empty()) return false;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return false;  // a folder is no file
   errno = 0;
   if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
     std::fclose(f);
