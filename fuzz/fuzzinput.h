@@ -1,5 +1,5 @@
 // Shared by the harnesses: the readers take a path, so each input is written to one file per
-// process (in the temporary folder, with the extension under test) and read from there.
+// process (in a temporary folder, with the extension under test) and read from there.
 #pragma once
 
 #include <unistd.h>
@@ -20,7 +20,10 @@ namespace vsk::fuzz {
 class InputFolder {
  public:
   InputFolder() {
-    std::string tmpl = "/tmp/vskfuzz-" + std::to_string(::getpid()) + "-XXXXXX";
+    // A memory file system when there is one: every safe save flushes its file to disk,
+    // which on a disk costs milliseconds per input and slows a harness a hundredfold.
+    const char* base = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    std::string tmpl = std::string(base) + "/vskfuzz-" + std::to_string(::getpid()) + "-XXXXXX";
     if (!::mkdtemp(tmpl.data())) std::abort();
     path_ = tmpl;
   }

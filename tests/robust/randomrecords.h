@@ -2,6 +2,8 @@
 // (whole numbers, or reals with a fixed number of decimals), sometimes missing.
 #pragma once
 
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -9,7 +11,6 @@
 #include <string>
 
 #include "core/vskglobal.h"
-#include "support/testfiles.h"
 
 namespace vsk::test {
 
@@ -50,12 +51,26 @@ class RandomValues {
   std::mt19937 gen_;
 };
 
-// Writes `content` as a new file: the old one is removed first, since rewriting a file in place
-// makes some file systems flush it to disk on close, which would dominate the run time.
-inline void WriteNewFile(const std::string& path, const std::string& content) {
-  std::error_code ec;
-  std::filesystem::remove(path, ec);
-  WriteText(path, content);
-}
+// A fresh folder for the many saves of a round-trip test, on a memory file system when there
+// is one: every safe save flushes its file to disk, which on a disk costs milliseconds each.
+class ScratchDir {
+ public:
+  ScratchDir() {
+    const char* base = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    std::string tmpl = std::string(base) + "/vskround-XXXXXX";
+    path_ = ::mkdtemp(tmpl.data()) ? tmpl : std::string();
+  }
+  ~ScratchDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
 
 }  // namespace vsk::test

@@ -10,6 +10,7 @@
 
 #include "core/vsksettings.h"
 #include "crop/vskcropsoilcalc.h"
+#include "rain/vskraincalc.h"
 #include "support/scriptedui.h"
 #include "support/testfiles.h"
 
@@ -73,6 +74,24 @@ void FillSoil(Workspace& ws, int variant) {
   s.WaterAtPlanting = 80, s.WaterType = 1 + variant;
 }
 
+void FillRain(Workspace& ws, int variant, int kind) {
+  ws.session.RainKind = static_cast<byte>(kind);
+  ws.rain.Data.RainStation = variant ? "Hill farm" : "Riverside";
+  ws.rain.RainYear = 2000 + variant;
+  for (int m = 1; m <= 12; ++m) {
+    ws.rain.Data.MonthRain[m] = 10.0 * m + variant;
+    for (int k = 1; k <= 3; ++k) ws.rain.Data.DecadeRain[m][k] = m + k + variant;
+    for (int d = 1; d <= MonthLength(m); ++d) ws.rain.Data.DayRain[m][d] = 0.1 * d + variant;
+  }
+}
+
+// The rain window records the new name and status after a successful save.
+bool SaveRain(Workspace& ws, const std::string& path) {
+  if (!WriteRainFile(ws, path)) return false;
+  ws.session.WriterSucceeded(DataKind::Rain, path);
+  return true;
+}
+
 void FillOptions(Workspace& ws, int variant) {
   ws.options = Options();
   ws.options.ermethod = static_cast<byte>(1 + variant);
@@ -85,6 +104,12 @@ std::vector<WriterCase> Cases() {
       {"DryCrop", "crop.CRO", FillDryCrop, WriteCropFile, DataKind::Crop, kDataWriteError},
       {"RiceCrop", "rice.CRO", FillRiceCrop, WriteCropFile, DataKind::Crop, kDataWriteError},
       {"Soil", "soil.SOI", FillSoil, WriteSoilFile, DataKind::Soil, kDataWriteError},
+      {"MonthlyRain", "rain.CRM", [](Workspace& ws, int v) { FillRain(ws, v, 3); }, SaveRain,
+       DataKind::Rain, kDataWriteError},
+      {"DecadeRain", "rain.CRC", [](Workspace& ws, int v) { FillRain(ws, v, 2); }, SaveRain,
+       DataKind::Rain, kDataWriteError},
+      {"DailyRain", "rain.CRD", [](Workspace& ws, int v) { FillRain(ws, v, 1); }, SaveRain,
+       DataKind::Rain, kDataWriteError},
       // The settings writers report through their result; the caller shows the message.
       {"SettingsOptions", "VESKARO.INI", FillOptions,
        [](Workspace& ws, const std::string& path) {
@@ -110,6 +135,10 @@ std::vector<WriterCase> Cases() {
        },
        std::nullopt, ""},
   };
+}
+
+void PrintTo(const WriterCase& c, std::ostream* os) {
+  *os << c.name;
 }
 
 class FailedWrite : public testing::TestWithParam<WriterCase> {};

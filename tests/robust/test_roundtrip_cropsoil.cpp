@@ -15,13 +15,10 @@ namespace vsk {
 namespace {
 
 using test::RandomValues;
+using test::ScratchDir;
 using test::ScriptedUi;
-using test::TempDir;
 
 constexpr int kCases = 300;
-// The first case goes through the writers themselves; the rest write the writers' text
-// with a plain write, which spares the flush to disk of every safe save.
-constexpr int kSavedCases = 1;
 const std::string kNoHeight =
     "File does not contain cropheight\rEdit cropheight or calculate CWR without Kc corrections";
 
@@ -69,7 +66,7 @@ void ExpectSameCrop(const TCropRecord& want, const TCropRecord& got) {
 }
 
 TEST(RoundTrip, DryAndRiceCrops) {
-  TempDir dir;
+  ScratchDir dir;
   const std::string path = dir.File("crop.CRO");
   for (bool dry : {true, false}) {
     RandomValues r(dry ? 11 : 12);
@@ -79,10 +76,7 @@ TEST(RoundTrip, DryAndRiceCrops) {
       Workspace ws(ui, {2026, 12, 10});
       ws.crop = RandomCrop(r, dry);
       ws.session.CropIsDry = dry;
-      if (n < kSavedCases)
-        ASSERT_TRUE(WriteCropFile(ws, path));
-      else
-        test::WriteNewFile(path, CropFileText(ws.crop, dry));
+      ASSERT_TRUE(WriteCropFile(ws, path));
       const TCropRecord written = ws.crop;
 
       Workspace back(ui, {2026, 12, 10});
@@ -116,7 +110,7 @@ double TwoSignificantDigits(double tenths) {  // tenths: the value in units of 0
 }
 
 TEST(RoundTrip, Soils) {
-  TempDir dir;
+  ScratchDir dir;
   const std::string path = dir.File("soil.SOI");
   RandomValues r(21);
   for (int n = 0; n < kCases; ++n) {
@@ -135,10 +129,7 @@ TEST(RoundTrip, Soils) {
     s.WaterAtPlanting = r.IntOrMissing(0, 999);
     s.MaxWaterDepth = r.IntOrMissing(0, 999);
     s.WaterType = r.Int(1, 3);
-    if (n < kSavedCases)
-      ASSERT_TRUE(WriteSoilFile(ws, path));
-    else
-      test::WriteNewFile(path, SoilFileText(ws.soil));
+    ASSERT_TRUE(WriteSoilFile(ws, path));
 
     Workspace back(ui, {2026, 12, 10});
     ASSERT_TRUE(ReadSoilFile(back, path));
