@@ -1,0 +1,110 @@
+// Each reader on a file of its kind, daily files where the kind has them: the time of opening
+// a file (read, parse, copy into the workspace), without the window's recomputation. The
+// files are written once per benchmark with the project's own writers.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "core/vskworkspace.h"
+#include "crop/vskcropsoilcalc.h"
+#include "rain/vskraincalc.h"
+
+namespace vsk {
+namespace {
+
+// A folder of its own for the files of one benchmark, removed afterwards.
+class BenchDir {
+ public:
+  BenchDir() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "vskbench-XXXXXX").string();
+    path_ = ::mkdtemp(tmpl.data()) ? tmpl : std::string(".");
+  }
+  ~BenchDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+void BM_ReadRainDaily(benchmark::State& state) {
+  SilentUi ui;
+  BenchDir dir;
+  const std::string path = dir.File("daily.CRD");
+  {
+    Workspace ws(ui, {2026, 12, 10});
+    ClearRain(ws);
+    ws.session.RainKind = 1;
+    ws.rain.RainYear = 2019;
+    ws.rain.Data.RainStation = "Bench station";
+    for (int m = 1; m <= 12; ++m) {
+      for (int d = 1; d <= MonthLength(m); ++d)
+        ws.rain.Data.DayRain[m][d] = std::fmod(m * 7.3 + d * 3.1, 25.0);
+      for (int k = 1; k <= 3; ++k) ws.rain.Data.DecadeEffRain[m][k] = 12.5;
+      ws.rain.Data.MonthEffRain[m] = 37.5;
+    }
+    if (!WriteRainFile(ws, path)) state.SkipWithError("cannot write the daily rain file");
+  }
+  Workspace ws(ui, {2026, 12, 10});
+  for (auto _ : state) {
+    if (!ReadRainFile(ws, path)) state.SkipWithError("daily rain file not read");
+    benchmark::DoNotOptimize(ws.rain.Data.DayRain[7][15]);
+  }
+}
+BENCHMARK(BM_ReadRainDaily)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadCrop(benchmark::State& state) {
+  SilentUi ui;
+  BenchDir dir;
+  const std::string path = dir.File("rice.CRO");
+  {
+    Workspace ws(ui, {2026, 12, 10});
+    TCropRecord& c = ws.crop;
+    c.CropName = "Bench rice";
+    for (int i = 1; i <= 7; ++i) c.StageLength[i] = 10 + 5 * i;
+    for (int i : {1, 3, 4, 5, 6}) c.Kc[i] = 1.05, c.KcDry[i] = 0.6;
+    c.PuddleDepth = 0.1;
+    c.RootDepth[2] = 0.1, c.RootDepth[3] = 0.6;
+    for (int i : {1, 3, 4, 5}) c.CritDepletion[i] = 0.2;
+    for (int i = 1; i <= 5; ++i) c.YieldResponse[i] = 1.1;
+    c.NurseryArea = 10;
+    c.CropHeight = 1.0;
+    ws.session.CropIsDry = false;
+    if (!WriteCropFile(ws, path)) state.SkipWithError("cannot write the crop file");
+  }
+  Workspace ws(ui, {2026, 12, 10});
+  for (auto _ : state) {
+    if (!ReadCropFile(ws, path)) state.SkipWithError("crop file not read");
+    benchmark::DoNotOptimize(ws.crop.Kc[3]);
+  }
+}
+BENCHMARK(BM_ReadCrop)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadSoil(benchmark::State& state) {
+  SilentUi ui;
+  BenchDir dir;
+  const std::string path = dir.File("soil.SOI");
+  {
+    Workspace ws(ui, {2026, 12, 10});
+    ws.soil.SoilName = "Bench loam";
+    ws.soil.TotalAvailMoisture = 140;
+    ws.soil.MaxInfiltration = 30, ws.soil.MaxRootDepth = 120, ws.soil.InitialDepletion = 0;
+    ws.soil.MaxWaterDepth = 100, ws.soil.DrainablePorosity = 30, ws.soil.CrackDepletion = 0.5;
+    ws.soil.WaterAtPlanting = 80;
+    if (!WriteSoilFile(ws, path)) state.SkipWithError("cannot write the soil file");
+  }
+  Workspace ws(ui, {2026, 12, 10});
+  for (auto _ : state) {
+    if (!ReadSoilFile(ws, path)) state.SkipWithError("soil file not read");
+    benchmark::DoNotOptimize(ws.soil.TotalAvailMoisture);
+  }
+}
+BENCHMARK(BM_ReadSoil)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vsk
