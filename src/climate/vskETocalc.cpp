@@ -206,7 +206,7 @@ double PenmanMontEToDay(const ClimateCalc& calc, int m, TClimatePeriod p, double
   } else {
     Rs = 0.17 * std::sqrt(std::max(0.0, p.TMax - p.TMin)) * Ra;
     double stored = 0;
-    if (!polarNight && Ra > 0) {
+    if (!polarNight && Ra != 0) {
       n = (Rs / Ra - 0.25) / 0.5 * N;
       ratio = n / N;
       const double clamped = std::max(0.0, n);
