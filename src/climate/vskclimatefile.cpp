@@ -282,8 +282,7 @@ bool ReadClimateFile(Workspace& ws, const std::string& path, std::string* detail
   } else {
     std::string first;
     in.Line(first);  // an empty file gives an empty first line
-    if (!IsValidDataFile(std::string_view(first).substr(0, kMaxHeaderRead), nullptr)) {
-      ws.ui.error(ws.text(Msg::NotValidFile));
+    if (!IsValidDataFile(std::string_view(first).substr(0, kMaxHeaderRead), &ws.ui, &ws.texts)) {
       if (detail) *detail = "line 1: not a VESKARO file of version 7 or later";
       return false;
     }

@@ -154,7 +154,8 @@ TEST(FallonReference, DailyYearAgreesWithinAFewPercent) {
       std::string(env && *env ? env : VESKARO_SHARED_REFERENCE) + "/fallon-2015/";
   ScriptedUi ui;
   Workspace ws(ui, {2026, 12, 10});
-  ASSERT_TRUE(OpenClimateFile(ws, folder + "FALLON15.PED"));
+  ASSERT_TRUE(OpenClimateFile(ws, folder + "FALLON15.PED"))
+      << "reference data not found in " << folder << " (set VESKARO_SHARED_REFERENCE)";
   EXPECT_EQ(ws.session.EtoKind, 1);
   EXPECT_EQ(ws.climate.EToYear, 2015);
   EXPECT_EQ(ws.climate.Data.Station, "Fallon 2015");
