@@ -299,10 +299,18 @@ TEST_F(ClimateFile, KindLineAndExtension) {
   WriteText(dir.File("k.PEM"), MonthlyFile(1, {}));
   ASSERT_TRUE(ReadClimateFile(ws, dir.File("k.PEM")));
   EXPECT_EQ(ws.session.EtoKind, 3);
-  EXPECT_EQ(ws.climate.Data.Month[1].Wind, 172.8);  // visited as daily data: not converted
+  EXPECT_EQ(ws.climate.Data.Month[1].Wind, 172.8);     // visited as daily data: not converted
+  WriteText(dir.File("k.PEM"), MonthlyFile(257, {}));  // a byte: 257 is kind 1
+  ASSERT_TRUE(ReadClimateFile(ws, dir.File("k.PEM")));
+  EXPECT_EQ(ws.climate.Data.Month[1].Wind, 172.8);
   WriteText(dir.File("k.PEM"), MonthlyFile(3, {}));
   ASSERT_TRUE(ReadClimateFile(ws, dir.File("k.PEM")));
   EXPECT_NEAR(ws.climate.Data.Month[1].Wind, 2.0, 1e-12);
+  // Version 7 files are read as well.
+  std::string v7 = MonthlyFile(3, {});
+  v7[8] = '7';
+  WriteText(dir.File("v7.PEM"), v7);
+  EXPECT_TRUE(ReadClimateFile(ws, dir.File("v7.PEM")));
   // Any other extension reads month lines as monthly Penman-Monteith data.
   WriteText(dir.File("k.txt"), MonthlyFile(6, {}));
   ASSERT_TRUE(ReadClimateFile(ws, dir.File("k.txt")));
