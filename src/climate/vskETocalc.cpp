@@ -159,7 +159,7 @@ double PenmanMontEToDay(const ClimateCalc& calc, int m, TClimatePeriod p, double
   const Options& o = calc.options;
   const TClimateData& station = calc.climate.Data;
 
-  // 1. Temperatures (°C).
+  // Temperatures (°C).
   double tMean;
   if (calc.climate.TempMinMax) {
     tMean = (p.TMin + p.TMax) / 2;
@@ -168,23 +168,23 @@ double PenmanMontEToDay(const ClimateCalc& calc, int m, TClimatePeriod p, double
     p.TMax = p.TMean;
     tMean = p.TMean;
   }
-  // 2. Saturation vapour pressures (kPa).
+  // Saturation vapour pressures (kPa).
   const double eMax = SatVapourPressure(p.TMax);
   const double eMin = SatVapourPressure(p.TMin);
   const double eMean = SatVapourPressure(tMean);
   const double es = (eMax + eMin) / 2;
-  // 3. Day length (hours) and extraterrestrial radiation (MJ/m²/day).
+  // Day length (hours) and extraterrestrial radiation (MJ/m²/day).
   double N = 0, Ra = 0;
   DaylengthAndRa(station, J, N, Ra);
   const bool polarNight = N < kPolarNightHours;
-  // 4. Relative humidity (%).
+  // Relative humidity (%).
   const double rh = o.humidityasperc ? p.Humidity : p.Humidity / es * 100;
   if (rh > 100) {
     if (reportHumidity) Show(calc, Msg::HumidityOutOfRange);
     rs = MissingReal;
     return MissingReal;
   }
-  // 5. Solar radiation Rs (MJ/m²/day) from the sunshine duration n (hours), or n estimated
+  // Solar radiation Rs (MJ/m²/day) from the sunshine duration n (hours), or n estimated
   //    from the temperature range.
   double n = 0;      // sunshine hours
   double ratio = 0;  // n/N
@@ -225,18 +225,18 @@ double PenmanMontEToDay(const ClimateCalc& calc, int m, TClimatePeriod p, double
     sunshine = stored;
   }
   const double Rns = 0.77 * Rs;  // net short-wave radiation, albedo 0.23
-  // 6. Actual vapour pressure (kPa).
+  // Actual vapour pressure (kPa), always from the saturation pressure at the mean temperature.
   const double ea = rh / 100 * eMean;
-  // 7. Net long-wave radiation (MJ/m²/day); the last factor holds Rs/Rso.
+  // Net long-wave radiation (MJ/m²/day); the last factor holds Rs/Rso.
   const double tkMax = p.TMax + 273.16, tkMin = p.TMin + 273.16;  // K
   const double tk4Max = tkMax * tkMax * (tkMax * tkMax);
   const double tk4Min = tkMin * tkMin * (tkMin * tkMin);
   const double Rnl = 4.903e-9 * (tk4Max + tk4Min) / 2 *
                      (0.34 - 0.14 * std::sqrt(std::max(0.0, ea))) *
                      ((0.25 + 0.5 * ratio) / (0.75 + 0.00002 * station.Altitude) * 1.35 - 0.35);
-  // 8. Net radiation (MJ/m²/day).
+  // Net radiation (MJ/m²/day).
   double Rn = Rns - Rnl;
-  // 9. Soil heat flux of monthly data from the neighbouring months' mean temperatures.
+  // Soil heat flux of monthly data from the neighbouring months' mean temperatures.
   if (calc.etoKind == 3) {
     const double tPrev = MonthMeanTemperature(calc.climate, m - 1);
     const double tNext = MonthMeanTemperature(calc.climate, m + 1);
@@ -246,21 +246,25 @@ double PenmanMontEToDay(const ClimateCalc& calc, int m, TClimatePeriod p, double
     }
     Rn = Rn - 0.07 * (tNext - tPrev);
   }
-  // 10.
   if (Rn < 0) Rn = 0;
-  // 11. Slope of the vapour pressure curve (kPa/°C), mean of the slopes at TMax and TMin.
+  // Slope of the vapour pressure curve (kPa/°C), mean of the slopes at TMax and TMin.
   const double slope = 2049 * eMax / ((p.TMax + 237.3) * (p.TMax + 237.3)) +
                        2049 * eMin / ((p.TMin + 237.3) * (p.TMin + 237.3));
-  // 12. Atmospheric pressure (kPa) and psychrometric constant (kPa/°C).
+  // Atmospheric pressure (kPa) and psychrometric constant (kPa/°C).
   const double pressure = 101.3 * std::pow((293 - 0.0065 * station.Altitude) / 293, 5.26);
   const double gamma = 0.000665 * pressure;
-  // 13. Wind speed at 2 m (m/s).
+  // Wind speed at 2 m (m/s); no height correction.
   const double u2 = o.windaskmday ? p.Wind / 86.4 : p.Wind;
-  // 14. Reference evapotranspiration (mm/day).
+  // Reference evapotranspiration (mm/day).
   const double denominator = slope + gamma * (1 + 0.34 * u2);
   const double eto =
       0.408 * Rn * slope / denominator + 900 / (tMean + 273) * u2 * (es - ea) * gamma / denominator;
-  // 15.
+  // Absurd values from a file (an altitude above the atmosphere, a temperature of -237.3)
+  // give no number: no ETo rather than a value that cannot be shown or written.
+  if (!std::isfinite(eto)) {
+    rs = MissingReal;
+    return MissingReal;
+  }
   rs = Rns / 0.77;
   return eto < 0 ? 0.0001 : eto;
 }

@@ -230,6 +230,16 @@ TEST_F(EToCalc, HumidityAboveSaturation) {
   EXPECT_EQ(ui.TextsOf("information"), std::vector<std::string>{"Humidity value out of range"});
 }
 
+// Values from a file that the formulas cannot take give no ETo instead of a non-number.
+TEST_F(EToCalc, AbsurdValuesGiveNoETo) {
+  SetStation(ws, 50000, 13.5, false);
+  ws.session.EtoKind = 2;
+  ws.climate.Data.Decade[1][1] = Period(22.1, 31.5, 78.0, 172.8, 6.2);
+  ComputeDecadeETo(ws, 1, 1);
+  EXPECT_EQ(ws.climate.DecadeETo[1][1], MissingReal);
+  EXPECT_EQ(ws.climate.Data.Decade[1][1].Radiation, MissingReal);
+}
+
 TEST_F(EToCalc, RecordCompleteness) {
   SetStation(ws, 200, 13.5, false);
   const TClimatePeriod full = Period(22.1, 31.5, 78.0, 172.8, 6.2);
