@@ -240,11 +240,27 @@ bool ReadOldFormat(Workspace& ws, Parser& in, ClimateState& rec) {
   return true;
 }
 
+// Appends a number right-aligned in `width` with `decimals` decimals. A number that fills
+// its width (and does not begin with a sign, which ends the number before it) gets a blank in
+// front, so that it never runs into the number before it and the line reads back.
+void AppendNumber(std::string& line, double value, int width, int decimals) {
+  const std::string text = FormatC("%*.*f", width, decimals, value);
+  if (!line.empty() && text[0] != ' ' && text[0] != '-') line += ' ';
+  line += text;
+}
+
 std::string DataLine(const ClimateState& rec, const TClimatePeriod& p, double eto) {
   const double c1 = rec.TempMinMax ? p.TMin : MissingReal;
   const double c2 = rec.TempMinMax ? p.TMax : p.TMean;
-  return FormatC("%6.1f%6.1f%7.1f%7.1f%7.1f%6.1f%9.2f", c1, c2, p.Humidity, p.Wind, p.Sunshine,
-                 p.Radiation, eto);
+  std::string line;
+  AppendNumber(line, c1, 6, 1);
+  AppendNumber(line, c2, 6, 1);
+  AppendNumber(line, p.Humidity, 7, 1);
+  AppendNumber(line, p.Wind, 7, 1);
+  AppendNumber(line, p.Sunshine, 7, 1);
+  AppendNumber(line, p.Radiation, 6, 1);
+  AppendNumber(line, eto, 9, 2);
+  return line;
 }
 
 }  // namespace
@@ -333,8 +349,10 @@ bool WriteClimateFile(Workspace& ws, const std::string& path, std::string* detai
   auto signedValue = [](double v, bool negative) {
     return negative && v != MissingReal && v > 0 ? -v : v;
   };
-  AppendLine(out, FormatC("%7.2f%8.2f", signedValue(rec.Data.Latitude, rec.Data.South),
-                          signedValue(rec.Data.Longitude, rec.Data.West)));
+  std::string position;
+  AppendNumber(position, signedValue(rec.Data.Latitude, rec.Data.South), 7, 2);
+  AppendNumber(position, signedValue(rec.Data.Longitude, rec.Data.West), 8, 2);
+  AppendLine(out, position);
   const Layout layout = LayoutOf(path);
   const std::string year = std::to_string(rec.EToYear);
   for (int m = 1; m <= 12; ++m) {
@@ -347,7 +365,7 @@ bool WriteClimateFile(Workspace& ws, const std::string& path, std::string* detai
       case Layout::MeasuredDay: {
         AppendLine(out, year);
         std::string line;
-        for (int d = 1; d <= 31; ++d) line += FormatC("%8.2f", rec.DayETo[m][d]);
+        for (int d = 1; d <= 31; ++d) AppendNumber(line, rec.DayETo[m][d], 8, 2);
         AppendLine(out, line);
         break;
       }

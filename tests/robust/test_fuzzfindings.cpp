@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "climate/vskclimatefile.h"
 #include "crop/vskcropsoilcalc.h"
 #include "support/scriptedui.h"
 #include "support/testfiles.h"
@@ -29,6 +30,28 @@ TEST(FuzzFindings, WideCropValuesReadBackAfterASave) {
   EXPECT_EQ(back.crop.RootDepth[2], 25.0);
   EXPECT_EQ(back.crop.RootDepth[3], 2505.0);
   EXPECT_EQ(CropFileText(back.crop, true), CropFileText(ws.crop, true));
+}
+
+// The same in a climate file: a radiation of 2019 fills its field of six and ran into the
+// sunshine before it ("8.02019.0").
+TEST(FuzzFindings, WideClimateValuesReadBackAfterASave) {
+  ScriptedUi ui;
+  Workspace ws(ui, {2026, 12, 10});
+  ASSERT_TRUE(ReadClimateFile(ws, DataPath("climate/fuzz-wide-values.PEM")));
+  ASSERT_EQ(ws.climate.Data.Month[2].Radiation, 2019.0);
+  TempDir dir;
+  for (const char* name : {"wide.PEM", "wide.PEC", "wide.PED", "wide.PMD"}) {
+    SCOPED_TRACE(name);
+    const std::string path = dir.File(name);
+    ASSERT_TRUE(WriteClimateFile(ws, path));
+    Workspace back(ui, {2026, 12, 10});
+    ASSERT_TRUE(ReadClimateFile(back, path)) << test::ReadText(path);
+  }
+  Workspace back(ui, {2026, 12, 10});
+  ASSERT_TRUE(ReadClimateFile(back, dir.File("wide.PEM")));
+  EXPECT_EQ(back.climate.Data.Month[2].Radiation, 2019.0);
+  EXPECT_EQ(back.climate.Data.Month[2].Sunshine, 8.0);
+  EXPECT_TRUE(ui.shown.empty());
 }
 
 }  // namespace
