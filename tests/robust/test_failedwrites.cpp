@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "climate/vskETocalc.h"
+#include "climate/vskclimatefile.h"
+#include "climate/vskclimaterecalc.h"
 #include "core/vsksettings.h"
 #include "crop/vskcropsoilcalc.h"
 #include "rain/vskraincalc.h"
@@ -74,6 +77,34 @@ void FillSoil(Workspace& ws, int variant) {
   s.WaterAtPlanting = 80, s.WaterType = 1 + variant;
 }
 
+void FillClimate(Workspace& ws, int variant, int kind) {
+  ws.session.EtoKind = static_cast<byte>(kind);
+  TClimateData& d = ws.climate.Data;
+  d.Country = "Ruritania";
+  d.Station = variant ? "Hill farm" : "Riverside";
+  d.Altitude = 100 + variant, d.Latitude = 12.5, d.Longitude = 44.0;
+  ws.climate.EToYear = 2019;
+  auto fill = [&](TClimatePeriod& p, double s) {
+    p.TMin = 12 + s + variant, p.TMax = 25 + s, p.Humidity = 60, p.Wind = 150, p.Sunshine = 8;
+  };
+  for (int m = 1; m <= 12; ++m) {
+    fill(ws.climate.Data.Month[m], m);
+    for (int k = 1; k <= 3; ++k) fill(ws.climate.Data.Decade[m][k], m);
+    for (int day = 1; day <= MonthLength(m); ++day) {
+      fill(ws.climate.Data.Day[m][day], m);
+      if (kind == 4) ws.climate.DayETo[m][day] = 3.5 + variant;
+    }
+  }
+  RecomputeClimateTables(ws);
+}
+
+// The climate window records the new name and status after a successful save.
+bool SaveClimate(Workspace& ws, const std::string& path) {
+  if (!WriteClimateFile(ws, path)) return false;
+  ws.session.WriterSucceeded(DataKind::Climate, path);
+  return true;
+}
+
 void FillRain(Workspace& ws, int variant, int kind) {
   ws.session.RainKind = static_cast<byte>(kind);
   ws.rain.Data.RainStation = variant ? "Hill farm" : "Riverside";
@@ -104,6 +135,14 @@ std::vector<WriterCase> Cases() {
       {"DryCrop", "crop.CRO", FillDryCrop, WriteCropFile, DataKind::Crop, kDataWriteError},
       {"RiceCrop", "rice.CRO", FillRiceCrop, WriteCropFile, DataKind::Crop, kDataWriteError},
       {"Soil", "soil.SOI", FillSoil, WriteSoilFile, DataKind::Soil, kDataWriteError},
+      {"MonthlyClimate", "station.PEM", [](Workspace& ws, int v) { FillClimate(ws, v, 3); },
+       SaveClimate, DataKind::Climate, kDataWriteError},
+      {"DecadeClimate", "station.PEC", [](Workspace& ws, int v) { FillClimate(ws, v, 2); },
+       SaveClimate, DataKind::Climate, kDataWriteError},
+      {"DailyClimate", "station.PED", [](Workspace& ws, int v) { FillClimate(ws, v, 1); },
+       SaveClimate, DataKind::Climate, kDataWriteError},
+      {"DailyMeasuredETo", "station.PMD", [](Workspace& ws, int v) { FillClimate(ws, v, 4); },
+       SaveClimate, DataKind::Climate, kDataWriteError},
       {"MonthlyRain", "rain.CRM", [](Workspace& ws, int v) { FillRain(ws, v, 3); }, SaveRain,
        DataKind::Rain, kDataWriteError},
       {"DecadeRain", "rain.CRC", [](Workspace& ws, int v) { FillRain(ws, v, 2); }, SaveRain,
