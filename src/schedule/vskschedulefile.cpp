@@ -14,7 +14,7 @@ bool ReadScheduleFile(Workspace& ws, const std::string& path) {
   DataFileReader reader(content);
   std::string first;
   reader.ReadLine(first);
-  if (!IsValidDataFile(first.substr(0, 79), &ws.ui)) return false;
+  if (!IsValidDataFile(first.substr(0, 79), &ws.ui, &ws.texts)) return false;
 
   IrrigationEvents list;  // all entries empty
   int count = 0;
