@@ -22,6 +22,13 @@ double DrainSurplus(double& Dr, double& deplBelow) {
   return loss;
 }
 
+double ScheduleDayRain(const Workspace& ws, int m, int d) {
+  if (ws.session.RainKind == 1) return ws.rain.Data.DayRain[m][d];
+  const int k = DecadeOfDay(d);
+  const int inDecade = d - 10 * (k - 1);
+  return inDecade == 3 || inDecade == 7 ? ws.rain.Data.DecadeRain[m][k] / 2 : 0;
+}
+
 namespace {
 
 // The state of one run of the balance and its daily steps.
@@ -55,14 +62,7 @@ class DryBalance {
 // The day's rain R enters the root zone up to the infiltration rate; what exceeds the
 // remaining depletion drains below.
 void DryBalance::DailyRain(int m, int d, double& rainFalling) {
-  double R = 0;
-  if (ws_.session.RainKind == 1) {
-    R = ws_.rain.Data.DayRain[m][d];
-  } else {  // half of the decade's rain on its 3rd and 7th day
-    const int k = DecadeOfDay(d);
-    const int inDecade = d - 10 * (k - 1);
-    if (inDecade == 3 || inDecade == 7) R = ws_.rain.Data.DecadeRain[m][k] / 2;
-  }
+  double R = ScheduleDayRain(ws_, m, d);
   rainFalling = R;
   double runoff = 0;
   if (R > 0) {

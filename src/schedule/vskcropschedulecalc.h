@@ -94,6 +94,10 @@ DryScheduleResults ComputeDrySchedule(Workspace& ws);
 DryScheduleSummary SummariseDrySchedule(const DryScheduleResults& r, int appleff);
 YieldReductions ComputeYieldReductions(const DryScheduleResults& r, const TCropRecord& crop);
 
+// The rain of calendar day (m, d) as a schedule takes it, mm: the daily rain for daily rain
+// data, otherwise half of the decade's total on the 3rd and on the 7th day of each decade.
+double ScheduleDayRain(const Workspace& ws, int m, int d);
+
 // Water that a negative depletion `Dr` (a surplus) leaves in the root zone: the surplus first
 // refills the depletion `deplBelow` of the soil below the roots; what remains is lost below the
 // maximum rooting depth and returned. Dr becomes 0. A deeper depletion that is not positive

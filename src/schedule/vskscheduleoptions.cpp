@@ -48,8 +48,7 @@ double ApplicationDepth(const Options& o, const UserIrrigationTables& user, int 
 }
 
 bool AdjustedEventDue(const IrrigationEvents& events, int k, int day) {
-  const int due = events.DayAt(k);
-  return due != MissingInt && due <= day && events.DepthAt(k) != MissingReal;
+  return events.DayAt(k) <= day && events.DepthAt(k) != MissingReal;
 }
 
 void RecordIrrEvent(IrrigationEvents& events, int k, int day, double depth) {

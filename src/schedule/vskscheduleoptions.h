@@ -59,8 +59,8 @@ inline double GrossDepth(double net, int appleff) {
   return net / appleff * 100;
 }
 
-// An adjusted schedule: true when event k (1-based) is due on `day` (its day is given and not
-// later than today and its depth is given).
+// An adjusted schedule: true when event k (1-based) is due on `day`: its day is not later than
+// today and its depth is given. Beyond the table the entry is empty and never due.
 bool AdjustedEventDue(const IrrigationEvents& events, int k, int day);
 
 // Stores irrigation number k in the event list; only the first kMaxEvents are kept.
