@@ -103,10 +103,10 @@ TEST_F(ScheduleFileTest, EventLineLayout) {
   ws.events.IrrEventDay[1] = 12;
   ws.events.IrrEventDepth[1] = 35.4;
   ws.events.IrrEventDay[2] = 105;
-  ws.events.IrrEventDepth[2] = 120.25;
+  ws.events.IrrEventDepth[2] = 120.26;
   const std::string path = dir.File("layout.sch");
   ASSERT_TRUE(WriteScheduleFile(ws, path));
-  EXPECT_EQ(ReadText(path), "VESKARO 8.0 Crop Schedule Data\r\n   12    35.4\r\n  105   120.2\r\n");
+  EXPECT_EQ(ReadText(path), "VESKARO 8.0 Crop Schedule Data\r\n   12    35.4\r\n  105   120.3\r\n");
 }
 
 TEST_F(ScheduleFileTest, HeaderOnlyFileGivesAnAdjustedScheduleWithoutIrrigation) {
