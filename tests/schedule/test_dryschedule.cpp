@@ -269,17 +269,18 @@ struct RainCase {
   double rain;
   int initialDepletion;
   double rootIni;
-  double deficit;    // Dr at the end of day 1 (no ET on that day)
-  double rainLoss;   // runoff + percolation counted as loss
-  double deplBelow;  // what the deeper soil still lacks, seen on the day it joins the roots
+  double deficit;   // Dr at the end of day 1 (no ET on that day)
+  double rainLoss;  // runoff + percolation counted as loss
 };
 
 TEST_F(DryScheduleTest, RainInfiltrationRunoffAndPercolation) {
   const RainCase cases[] = {
-      {"runoff kept out of the losses while the root zone takes the rest", 60, 50, 1.0, 10, 0, 0},
-      {"surplus percolates", 60, 30, 1.0, 0, 30, 0},
-      {"rain below the infiltration rate", 25, 30, 1.0, 5, 0, 0},
-      {"surplus refills the deeper soil", 40, 10, 0.5, 0, 30, 0},
+      {"runoff kept out of the losses while the root zone takes the rest", 60, 50, 1.0, 10, 0},
+      {"surplus percolates", 60, 30, 1.0, 0, 30},
+      {"rain below the infiltration rate", 25, 30, 1.0, 5, 0},
+      {"surplus refills the deeper soil, the rest percolates", 40, 10, 0.5, 0, 30},
+      // Initial roots deeper than the maximum: nothing lacks below, the surplus percolates.
+      {"initial roots below the maximum depth", 40, 10, 1.2, 0, 28},
   };
   for (const RainCase& c : cases) {
     SCOPED_TRACE(c.name);
