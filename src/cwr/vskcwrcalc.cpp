@@ -3,16 +3,12 @@
 #include <cmath>
 #include <string>
 
+#include "climate/vskETocalc.h"
 #include "core/vskworkspace.h"
 
 namespace vsk {
 
 namespace {
-
-// Saturation vapour pressure e°(T) in kPa at the air temperature T in °C.
-double SatVapourPressure(double t) {
-  return 0.6108 * std::exp(17.27 * t / (t + 237.3));
-}
 
 // Wind speed at 2 m (in the unit held) and minimum relative humidity (%) of one climate record;
 // the minimum humidity is reached at the maximum temperature with the vapour pressure of the
