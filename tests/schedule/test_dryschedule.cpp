@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/vskworkspace.h"
+#include "cwr/vskcwrcalc.h"
 #include "schedule/vskcropschedulecalc.h"
 #include "schedule/vskscheduleoptions.h"
 #include "support/scriptedui.h"
@@ -431,6 +432,39 @@ TEST_F(DryScheduleTest, MoreIrrigationsThanTheEventListHolds) {
   EXPECT_EQ(ws.events.IrrCount, 1199);
   EXPECT_EQ(ws.events.IrrEventDay[kMaxEvents], kMaxEvents);
   EXPECT_EQ(Row(1199).NetIrr, 5);
+}
+
+TEST_F(DryScheduleTest, MonthlyDataFromCheckToSchedule) {
+  // Monthly ETo and rain: the check spreads them over decades, the schedule takes the decade
+  // ETc of the crop water requirement and half of the decade rain on days 3 and 7.
+  ws.session.EtoKind = 3;
+  ws.session.RainKind = 3;
+  for (DataKind k : {DataKind::Climate, DataKind::Rain, DataKind::Crop, DataKind::Soil})
+    ws.session.StatusOf(k) = dsSaved;
+  for (int m = 1; m <= 12; ++m) {
+    ws.climate.MonthETo[m] = 5;
+    ws.rain.Data.MonthRain[m] = 60;
+  }
+  TCropRecord& c = ws.crop;
+  const int lengths[] = {0, 20, 30, 40, 25};
+  for (int i = 1; i <= 4; ++i) c.StageLength[i] = lengths[i];
+  c.Kc[1] = 0.4;
+  c.Kc[3] = 1.1;
+  c.Kc[4] = 0.7;
+  ws.session.PlantingDate = EncodeDate(1994, 3, 15);
+  const DateSerial harvest = HarvestDate(c, ws.session.PlantingDate);
+  ASSERT_TRUE(CwrDataOk(ws, true, false, c, ws.session.PlantingDate, harvest));
+  ComputeCwr(ws);
+  out = ComputeDrySchedule(ws);
+  ASSERT_EQ(out.ScheduleRowCount(), 115);
+  EXPECT_EQ(Row(115).Month, 7);
+  EXPECT_EQ(Row(115).Day, 7);
+  EXPECT_DOUBLE_EQ(Row(1).ETc, ws.cwr.DecadeETc[3][2]);
+  EXPECT_DOUBLE_EQ(Row(7).ETc, ws.cwr.DecadeETc[3][3]);   // 21 March
+  EXPECT_DOUBLE_EQ(Row(60).ETc, ws.cwr.DecadeETc[5][2]);  // 13 May
+  EXPECT_DOUBLE_EQ(Row(3).Rain, 10);                      // 17 March
+  // Rain days 17, 23, 27 March; six each in April, May, June; 3 and 7 July (the last day).
+  EXPECT_NEAR(out.TotRain, 23 * 10, 1e-9);
 }
 
 TEST(DryScheduleSummary, RatiosAndYieldReductions) {
