@@ -111,7 +111,8 @@ bool CwrDataOk(Workspace& ws, bool forSchedule, bool skipCropCheck, const TCropR
   }
 
   if (e != 0) {
-    const std::string month = e <= 12 ? "(" + MonthName(ws.texts, e) + ")" : std::string();
+    std::string month;  // "(March)", empty for a whole data set
+    if (e <= 12) month.append("(").append(MonthName(ws.texts, e)).append(")");
     ws.ui.error(FormatText(ws.text(forSchedule ? Msg::CwrDataNotOkSchedule : Msg::CwrDataNotOkCwr),
                            {ws.text(dataName), month}));
     return false;
