@@ -43,8 +43,13 @@ bool ReadScheduleFile(Workspace& ws, const std::string& path) {
 bool WriteScheduleFile(const Workspace& ws, const std::string& path) {
   std::string out;
   AppendLine(out, kCropScheduleHeader);
-  for (int i = 1; i <= kMaxEvents && ws.events.IrrEventDay[i] != MissingInt; ++i)
-    AppendLine(out, FormatC("%5d%8.1f", ws.events.IrrEventDay[i], ws.events.IrrEventDepth[i]));
+  for (int i = 1; i <= kMaxEvents && ws.events.IrrEventDay[i] != MissingInt; ++i) {
+    std::string line = FormatC("%5d", ws.events.IrrEventDay[i]);
+    const std::string depth = FormatC("%8.1f", ws.events.IrrEventDepth[i]);
+    // A depth that fills its width would run into the day and the line would not read back.
+    if (depth[0] != ' ' && depth[0] != '-') line += ' ';
+    AppendLine(out, line + depth);
+  }
   if (!WriteFileAtomic(path, out)) {
     ws.ui.error(FormatText(ws.text(Msg::SchedFileWriteError), {path}));
     return false;

@@ -5,6 +5,7 @@
 
 #include "climate/vskclimatefile.h"
 #include "crop/vskcropsoilcalc.h"
+#include "schedule/vskschedulefile.h"
 #include "support/scriptedui.h"
 #include "support/testfiles.h"
 
@@ -52,6 +53,24 @@ TEST(FuzzFindings, WideClimateValuesReadBackAfterASave) {
   EXPECT_EQ(back.climate.Data.Month[2].Radiation, 2019.0);
   EXPECT_EQ(back.climate.Data.Month[2].Sunshine, 8.0);
   EXPECT_TRUE(ui.shown.empty());
+}
+
+// And in a schedule file: a net depth of 100000 mm or more filled its field and ran into the
+// day number before it.
+TEST(FuzzFindings, WideScheduleDepthReadsBackAfterASave) {
+  ScriptedUi ui;
+  Workspace ws(ui, {2026, 12, 10});
+  ASSERT_TRUE(ReadScheduleFile(ws, DataPath("schedule/fuzz-wide-depth.sch")));
+  TempDir dir;
+  const std::string path = dir.File("wide.SCH");
+  ASSERT_TRUE(WriteScheduleFile(ws, path));
+  Workspace back(ui, {2026, 12, 10});
+  ASSERT_TRUE(ReadScheduleFile(back, path)) << test::ReadText(path);
+  EXPECT_EQ(back.events.DayAt(1), 10);
+  EXPECT_EQ(back.events.DepthAt(1), 40.0);
+  EXPECT_EQ(back.events.DayAt(2), 25);
+  EXPECT_EQ(back.events.DepthAt(2), 123456.0);
+  EXPECT_EQ(back.events.DayAt(3), MissingInt);
 }
 
 }  // namespace
