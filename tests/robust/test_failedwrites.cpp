@@ -14,6 +14,7 @@
 #include "core/vsksettings.h"
 #include "crop/vskcropsoilcalc.h"
 #include "rain/vskraincalc.h"
+#include "schedule/vskschedulefile.h"
 #include "support/scriptedui.h"
 #include "support/testfiles.h"
 
@@ -123,6 +124,21 @@ bool SaveRain(Workspace& ws, const std::string& path) {
   return true;
 }
 
+void FillDrySchedule(Workspace& ws, int variant) {
+  ws.events.Clear();
+  for (int k = 1; k <= 6 + variant; ++k) {
+    ws.events.IrrEventDay[k] = 10 * k + variant;
+    ws.events.IrrEventDepth[k] = 35.5 + k;
+  }
+}
+
+// The schedule window records the new name and status after a successful save.
+bool SaveDrySchedule(Workspace& ws, const std::string& path) {
+  if (!WriteScheduleFile(ws, path)) return false;
+  ws.session.WriterSucceeded(DataKind::Schedule, path);
+  return true;
+}
+
 void FillOptions(Workspace& ws, int variant) {
   ws.options = Options();
   ws.options.ermethod = static_cast<byte>(1 + variant);
@@ -149,6 +165,8 @@ std::vector<WriterCase> Cases() {
        DataKind::Rain, kDataWriteError},
       {"DailyRain", "rain.CRD", [](Workspace& ws, int v) { FillRain(ws, v, 1); }, SaveRain,
        DataKind::Rain, kDataWriteError},
+      {"DrySchedule", "dry.SCH", FillDrySchedule, SaveDrySchedule, DataKind::Schedule,
+       kDataWriteError},
       // The settings writers report through their result; the caller shows the message.
       {"SettingsOptions", "VESKARO.INI", FillOptions,
        [](Workspace& ws, const std::string& path) {
