@@ -8,9 +8,12 @@
 #include <filesystem>
 #include <string>
 
+#include "climate/vskclimatefile.h"
+#include "climate/vskclimaterecalc.h"
 #include "core/vskworkspace.h"
 #include "crop/vskcropsoilcalc.h"
 #include "rain/vskraincalc.h"
+#include "schedule/vskschedulefile.h"
 
 namespace vsk {
 namespace {
@@ -31,6 +34,94 @@ class BenchDir {
  private:
   std::string path_;
 };
+
+// A daily Penman-Monteith year (kind 1) or a daily measured-ETo year (kind 4), written to
+// `path` in the layout of its extension.
+bool WriteDailyClimate(const std::string& path, int kind) {
+  SilentUi ui;
+  Workspace ws(ui, {2026, 12, 10});
+  ws.session.EtoKind = static_cast<byte>(kind);
+  TClimateData& d = ws.climate.Data;
+  d.Country = "Benchland";
+  d.Station = "Bench station";
+  d.Altitude = 1208.5, d.Latitude = 39.46, d.Longitude = 118.8, d.West = true;
+  ws.climate.EToYear = 2019;
+  for (int m = 1; m <= 12; ++m)
+    for (int day = 1; day <= MonthLength(m); ++day) {
+      const double s = std::sin((DayOfYear(m, day) - 105) * 0.0172);
+      TClimatePeriod& p = d.Day[m][day];
+      if (kind == 1) {
+        p.TMin = 2 + 10 * s, p.TMax = 15 + 14 * s, p.Humidity = 55 - 15 * s;
+        p.Wind = 150 + 30 * std::cos(day * 0.9), p.Sunshine = 9 + 3 * s;
+      } else {
+        ws.climate.DayETo[m][day] = 4 + 3 * s;
+      }
+    }
+  RecomputeClimateTables(ws);
+  return WriteClimateFile(ws, path);
+}
+
+void BM_ReadClimateDaily(benchmark::State& state) {
+  SilentUi ui;
+  BenchDir dir;
+  const std::string path = dir.File("daily.PED");
+  if (!WriteDailyClimate(path, 1)) state.SkipWithError("cannot write the daily climate file");
+  Workspace ws(ui, {2026, 12, 10});
+  for (auto _ : state) {
+    if (!ReadClimateFile(ws, path)) state.SkipWithError("daily climate file not read");
+    benchmark::DoNotOptimize(ws.climate.Data.Day[7][15].TMax);
+  }
+}
+BENCHMARK(BM_ReadClimateDaily)->Unit(benchmark::kMicrosecond);
+
+// Opening as the daily window does: the file, then every table recomputed.
+void BM_OpenClimateDailyAndRecompute(benchmark::State& state) {
+  SilentUi ui;
+  BenchDir dir;
+  const std::string path = dir.File("daily.PED");
+  if (!WriteDailyClimate(path, 1)) state.SkipWithError("cannot write the daily climate file");
+  Workspace ws(ui, {2026, 12, 10});
+  for (auto _ : state) {
+    if (!OpenClimateFile(ws, path)) state.SkipWithError("daily climate file not read");
+    RecomputeClimateTables(ws);
+    benchmark::DoNotOptimize(ws.climate.MonthETo[7]);
+  }
+}
+BENCHMARK(BM_OpenClimateDailyAndRecompute)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadMeasuredEToDaily(benchmark::State& state) {
+  SilentUi ui;
+  BenchDir dir;
+  const std::string path = dir.File("daily.PMD");
+  if (!WriteDailyClimate(path, 4)) state.SkipWithError("cannot write the daily ETo file");
+  Workspace ws(ui, {2026, 12, 10});
+  for (auto _ : state) {
+    if (!ReadClimateFile(ws, path)) state.SkipWithError("daily ETo file not read");
+    benchmark::DoNotOptimize(ws.climate.DayETo[7][15]);
+  }
+}
+BENCHMARK(BM_ReadMeasuredEToDaily)->Unit(benchmark::kMicrosecond);
+
+// A full event list of 370 irrigations.
+void BM_ReadScheduleFull(benchmark::State& state) {
+  SilentUi ui;
+  BenchDir dir;
+  const std::string path = dir.File("full.SCH");
+  {
+    Workspace ws(ui, {2026, 12, 10});
+    for (int k = 1; k <= kMaxEvents; ++k) {
+      ws.events.IrrEventDay[k] = k;
+      ws.events.IrrEventDepth[k] = 20 + k % 7;
+    }
+    if (!WriteScheduleFile(ws, path)) state.SkipWithError("cannot write the schedule file");
+  }
+  Workspace ws(ui, {2026, 12, 10});
+  for (auto _ : state) {
+    if (!ReadScheduleFile(ws, path)) state.SkipWithError("schedule file not read");
+    benchmark::DoNotOptimize(ws.events.IrrEventDepth[200]);
+  }
+}
+BENCHMARK(BM_ReadScheduleFull)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadRainDaily(benchmark::State& state) {
   SilentUi ui;
