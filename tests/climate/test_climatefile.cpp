@@ -64,6 +64,7 @@ void FillRecord(Workspace& ws, int kind) {
   ws.climate.DayETo[3][7] = MissingReal;  // a gap survives the trip
   ws.climate.Data.Decade[4][2].Sunshine = MissingReal;
   ConvertClimateUnits(ws, false);
+  RecomputeMeasuredMonthETo(ws);  // the month values that typing the measured ETo gives
   RecomputeClimateTables(ws);
 }
 
