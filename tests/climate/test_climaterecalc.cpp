@@ -69,8 +69,11 @@ TEST_F(Recalc, EstimationMode) {
   EXPECT_EQ(ws.climate.MonthETo[6], 5);
   EXPECT_EQ(ws.climate.Data.Month[7].Sunshine, MissingReal);  // incomplete: cleared
   EXPECT_EQ(ws.climate.MonthETo[7], MissingReal);
-  // June's missing maximum leaves July and May without soil heat flux.
+  // June's missing maximum leaves July and May without soil heat flux; May's sunshine was
+  // already estimated on its first day when that was found.
   EXPECT_EQ(ws.climate.MonthETo[5], MissingReal);
+  EXPECT_EQ(ws.climate.Data.Month[5].Radiation, MissingReal);
+  EXPECT_NEAR(ws.climate.Data.Month[5].Sunshine, 7.184524750232143, 1e-12);
   EXPECT_NE(ws.climate.MonthETo[2], MissingReal);
 }
 
