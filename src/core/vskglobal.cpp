@@ -350,7 +350,8 @@ std::string FileNameOnly(std::string_view path) {
 bool DataFileExists(const std::string& path) {
   if (path.empty()) return false;
   struct stat st {};
-  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return false;  // a folder is no file
+  // A folder, a named pipe or a device is no data file (opening a pipe would wait for ever).
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return false;
   errno = 0;
   if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
     std::fclose(f);
