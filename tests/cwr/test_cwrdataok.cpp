@@ -140,6 +140,23 @@ TEST_F(CwrDataOkTest, SeasonsOfAYearOrMoreAndWithinAMonthCheckEveryMonth) {
   EXPECT_EQ(e[2].substr(0, e[2].find('\r')), "ETo data (January)are not OK");
 }
 
+TEST_F(CwrDataOkTest, LeapYearDateSerialsCountInTheYearOf365Days) {
+  // A default planting date may lie in a leap year: 31 January + 29 days is 1 March, so March
+  // belongs to the season (counting on the serials would stop at 29 February).
+  ws.climate.DecadeETo[3][1] = MissingReal;
+  const int lengths[] = {0, 7, 8, 7, 8};
+  for (int i = 1; i <= 4; ++i) ws.crop.StageLength[i] = lengths[i];
+  for (int year : {1994, 2028}) {
+    const DateSerial planting = EncodeDate(year, 1, 31);
+    EXPECT_FALSE(CwrDataOk(ws, true, false, ws.crop, planting, HarvestDate(ws.crop, planting)))
+        << year;
+  }
+  const std::vector<std::string> e = Errors();
+  ASSERT_EQ(e.size(), 2u);
+  EXPECT_EQ(e[0].substr(0, e[0].find('\r')), "ETo data (March)are not OK");
+  EXPECT_EQ(e[1], e[0]);
+}
+
 TEST_F(CwrDataOkTest, MonthlyDataAreSpreadOverDecades) {
   ws.session.EtoKind = 3;
   ws.session.RainKind = 3;
