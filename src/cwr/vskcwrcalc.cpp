@@ -89,18 +89,6 @@ int LengthOrZero(int v) {
 
 }  // namespace
 
-MonthDay MonthDayOf(DateSerial date) {
-  return {DateMonth(date), DateDay(date)};
-}
-
-MonthDay AddCalendarDays(MonthDay md, int days) {
-  int n = (DayOfYear(md.month, md.day) - 1 + days) % 365;  // 0..364 after the next line
-  if (n < 0) n += 365;
-  int m = 1;
-  while (n >= MonthLength(m)) n -= MonthLength(m++);
-  return {m, n + 1};
-}
-
 DateSerial HarvestDate(const TCropRecord& crop, DateSerial planting) {
   return AddDays(planting, crop.StageLength[1] + crop.StageLength[2] + crop.StageLength[3] +
                                crop.StageLength[4] - 1);
