@@ -91,6 +91,7 @@ class RiceBalance {
   bool puddleOk_ = false;
   int lastIrrigationDay_ = 0;
   int irrCount_ = 0;
+  int stored_ = 0;  // computed events written to the tables
   RiceTotals totals_;
 
   // Calendar counters: month, decade of the month 0..2, day within the decade.
@@ -136,6 +137,7 @@ void RiceBalance::Initialise() {
 
   totals_ = RiceTotals();
   irrCount_ = 0;
+  stored_ = 0;
   if (!replay_) {
     for (int k = 1; k <= kMaxEvents; ++k) {
       events_.IrrEventDay[k] = MissingInt;
@@ -495,9 +497,13 @@ void RiceBalance::Irrigate(int day, char stage, RiceScheduleRow& row) {
   ApplyWater(net, row.Loss);
   totals_.TotIrrLoss += row.Loss;
   if (points_) points_->back() = Point(day);
-  if (k <= kMaxEvents) {
-    events_.IrrEventDay[k] = day;
-    events_.IrrEventDepth[k] = net;
+  // A replayed event is written back in its own place. A computed one goes to the next free
+  // place: an irrigation that gave nothing leaves no hole, which would end the list early
+  // (in a schedule file and in a replay).
+  const int slot = replay_ ? k : ++stored_;
+  if (slot <= kMaxEvents) {
+    events_.IrrEventDay[slot] = day;
+    events_.IrrEventDepth[slot] = net;
   }
 }
 
