@@ -13,7 +13,7 @@ bool ReadRiceScheduleFile(Workspace& ws, const std::string& path) {
   DataFileReader reader(content);
   std::string first;
   reader.ReadLine(first);
-  if (!IsValidDataFile(first, &ws.ui)) return false;
+  if (!IsValidDataFile(first, &ws.ui, &ws.texts)) return false;
 
   IrrigationEvents list;  // all entries empty
   int count = 0;

@@ -147,18 +147,6 @@ TEST(RiceCwr, LandPrepOptionsFollowTheSavedSettings) {
   EXPECT_EQ(ws.options.soakbelowpuddledepth, 10);
 }
 
-TEST(RiceCwr, LandPrepOptionsReadFailureIsReported) {
-  TempDir dir;
-  ScriptedUi ui;
-  Workspace ws(ui, {2026, 12, 10});
-  ws.SettingsFile = dir.path();  // a folder: exists but cannot be read
-  const Options o = LandPrepOptions(ws);
-  EXPECT_EQ(o.puddleawd, 50);
-  EXPECT_EQ(ui.TextsOf("error"),
-            std::vector<std::string>{
-                "An error occurred trying to read data from a configuration (.ini) file"});
-}
-
 TEST(RiceCwr, LandPrepWaterGoesToTheDecadeOfItsDay) {
   CwrResults cwr;
   auto addRow = [&](int month, int decade, int lastDay) {
