@@ -11,6 +11,16 @@ int LengthOrZero(int length) {
   return length == MissingInt || length < 0 ? 0 : length;
 }
 
+// Month and day of the date `offset` days after `date` on the 365-day calendar, so a season
+// that runs over several years never meets a 29 February.
+void CalendarDayAfter(DateSerial date, int offset, int& month, int& day) {
+  int doy = DayOfYear(DateMonth(date), DateDay(date)) - 1 + offset;
+  doy = ((doy % 365) + 365) % 365 + 1;
+  month = 1;
+  while (doy > MonthLength(month)) doy -= MonthLength(month++);
+  day = doy;
+}
+
 // One run of the balance. A schedule run and a land-preparation run each have their own
 // object, counter and event tables, so they never see each other's state.
 class RiceBalance {
@@ -145,9 +155,8 @@ void RiceBalance::Initialise() {
     }
   }
 
-  const DateSerial first = AddDays(planting_, -L_);
-  month_ = DateMonth(first);
-  const int dom = DateDay(first);
+  int dom = 1;
+  CalendarDayAfter(planting_, -L_, month_, dom);
   decade_ = dom <= 10 ? 0 : dom <= 20 ? 1 : 2;
   dayInDecade_ = dom - 10 * decade_;
 
@@ -525,9 +534,7 @@ void RiceBalance::Run() {
   if (points_) points_->reserve(rows_.capacity() + 1);
   for (int day = -L_ + 1;; ++day) {
     if (landPrepOnly_ && day > 0) break;
-    const DateSerial date = AddDays(planting_, day - 1);
-    dateMonth_ = DateMonth(date);
-    dateDay_ = DateDay(date);
+    CalendarDayAfter(planting_, day - 1, dateMonth_, dateDay_);
 
     if (!landPrepOnly_ && day >= 1 && day >= lastDay) {
       // The harvest day: its rain, then the closing row.

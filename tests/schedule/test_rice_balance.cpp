@@ -383,6 +383,37 @@ TEST(RiceBalance, LongContinuousSupplyKeepsFirst370Events) {
   EXPECT_EQ(t.Row(399).NetIrr, 9);
 }
 
+TEST(RiceBalance, SeasonDaysFollowThe365DayCalendar) {
+  RiceCase t;
+  for (int i = 1; i <= 4; ++i) t.ws.crop.StageLength[i] = 100;
+  t.SetStageEnds();
+  t.ws.session.PlantingDate = EncodeDate(1995, 3, 1);  // runs past February 1996
+  t.Run();
+  for (size_t i = 1; i < t.out.Rows.size(); ++i) {
+    const RiceScheduleRow& a = t.out.Rows[i - 1];
+    const RiceScheduleRow& b = t.out.Rows[i];
+    EXPECT_EQ(DayOfYear(b.Month, b.Day), DayOfYear(a.Month, a.Day) % 365 + 1) << b.DayNumber;
+    EXPECT_FALSE(b.Month == 2 && b.Day == 29);
+  }
+  EXPECT_EQ(t.Row(-4).Month, 2);
+  EXPECT_EQ(t.Row(-4).Day, 24);
+  EXPECT_EQ(t.out.Rows.back().Month, 4);  // 1 March + 399 days = 4 April of the next year
+  EXPECT_EQ(t.out.Rows.back().Day, 4);
+}
+
+TEST(RiceBalance, MissingLandPreparationCountsAsNoDays) {
+  RiceCase t;
+  t.ws.crop.StageLength[6] = MissingInt;
+  t.ws.crop.StageLength[7] = MissingInt;
+  t.Run();
+  ASSERT_EQ(t.out.Rows.size(), 20u);
+  EXPECT_EQ(t.out.Points[0].DayNumber, 0);
+  EXPECT_EQ(t.Row(1).Stage, 'A');
+  EXPECT_EQ(t.Row(1).Day, 10);
+  EXPECT_EQ(t.Row(1).ETc, 3.0);  // drained below FC at the start: dry ETc
+  EXPECT_EQ(t.Row(1).PuddleState, kPuddleNotFormed);
+}
+
 TEST(RiceBalance, PuddleBreaksDuringLandPreparation) {
   RiceCase t;
   t.SetEtc({30, 30, 30}, {30, 30, 30});  // the field dries out within days
