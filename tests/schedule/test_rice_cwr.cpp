@@ -186,5 +186,123 @@ TEST(RiceCwr, LandPrepWaterGoesToTheDecadeOfItsDay) {
   EXPECT_EQ(none.DecadeIrrReq[1][2], 0);
 }
 
+#if __has_include("cwr/vskcwrcalc.h")
+
+// Decade ETo of 5 mm/day everywhere, no rain; a rice crop planted on 21 January with 20 days
+// of nursery, 10 of land preparation (3 of puddling) and stages of 10 days.
+void SetUpRiceCwr(Workspace& ws) {
+  RiceEtcTables unused;
+  SetUpRice(ws, unused);
+  TCropRecord& c = ws.crop;
+  for (int i = 1; i <= 4; ++i) c.StageLength[i] = 10;
+  c.StageLength[5] = 20;
+  c.StageLength[6] = 10;
+  c.StageLength[7] = 3;
+  const double wet[7] = {0, 1.05, 0, 1.2, 0.9, 1.1, 1.0};
+  const double dry[7] = {0, 0.9, 0, 1.0, 0.8, 0.7, 0.5};
+  for (int i = 1; i <= 6; ++i) {
+    c.Kc[i] = wet[i];
+    c.KcDry[i] = dry[i];
+  }
+  c.NurseryArea = 0;
+  c.DirectSowing = false;
+  ws.session.EtoKind = 2;
+  ws.session.RainKind = 2;
+  ws.session.PlantingDate = EncodeDate(1994, 1, 21);
+  for (int m = 1; m <= 12; ++m) {
+    for (int k = 1; k <= 3; ++k) {
+      ws.climate.DecadeETo[m][k] = 5.0;
+      ws.rain.Data.DecadeRain[m][k] = 0;
+      ws.rain.Data.DecadeEffRain[m][k] = 0;
+    }
+  }
+}
+
+double LandPrepWater(const RiceCwrResult& r) {
+  double sum = 0;
+  for (const RiceScheduleRow& row : r.LandPrepRows) sum += row.NetIrr;
+  return sum;
+}
+
+TEST(RiceCwrRun, NurseryAreaZeroAndLandPreparationWater) {
+  ScriptedUi ui;
+  Workspace ws(ui, {2026, 12, 10});
+  SetUpRiceCwr(ws);
+  const Options current = ws.options;
+  RiceCwrResult r;
+  RiceCwr(ws, ws.crop, ws.session.PlantingDate, r);
+
+  ASSERT_GE(ws.cwr.CwrRowCount(), 5);
+  const TCwrRow& nursery = ws.cwr.CwrRows[0];
+  EXPECT_EQ(nursery.Month, 1);
+  EXPECT_EQ(nursery.Decade, 1);
+  EXPECT_EQ(nursery.AreaPercent, 0);
+  EXPECT_DOUBLE_EQ(ws.cwr.DecadeETc[1][1], 0);  // no nursery area: no nursery ETc
+  EXPECT_DOUBLE_EQ(ws.cwr.DecadeIrrReq[1][1], 0);
+  // Nursery and land preparation together use the land-preparation Kc alone.
+  EXPECT_DOUBLE_EQ(ws.cwr.DecadeETc[1][2], 5.0);
+  EXPECT_DOUBLE_EQ(r.Etc.EtcWet[1][2], 5.0);
+  EXPECT_DOUBLE_EQ(r.Etc.EtcDry[1][2], 2.5);
+  EXPECT_FALSE(r.Etc.Daily);
+  EXPECT_EQ(r.Etc.StageEnd[4], 40);
+
+  ASSERT_EQ(r.LandPrepRows.size(), 10u);
+  EXPECT_EQ(r.LandPrepRows[0].DayNumber, -9);
+  EXPECT_EQ(r.LandPrepRows[0].Day, 11);
+  // Soaking: 60 + (15 + 2.5 of dry ETc) x 0.3 / 0.2.
+  EXPECT_DOUBLE_EQ(r.LandPrepRows[0].NetIrr, 86.25);
+  // All land preparation lies in the second decade of January.
+  EXPECT_NEAR(ws.cwr.DecadeIrrReq[1][2], 50 + LandPrepWater(r), 1e-9);
+  EXPECT_DOUBLE_EQ(ws.cwr.DecadeIrrReq[1][3], 11 * 1.05 * 5.0);
+
+  EXPECT_EQ(ws.options.puddleawd, current.puddleawd);
+  EXPECT_EQ(ws.events.IrrEventDay[1], MissingInt);
+  EXPECT_TRUE(ui.shown.empty());
+}
+
+TEST(RiceCwrRun, DirectSowingAndLastDayOfMonth) {
+  ScriptedUi ui;
+  Workspace ws(ui, {2026, 12, 10});
+  SetUpRiceCwr(ws);
+  ws.crop.DirectSowing = true;
+  ws.crop.StageLength[6] = 1;  // one land-preparation day: 31 January, the soaking day
+  ws.crop.StageLength[7] = 0;
+  ws.session.PlantingDate = EncodeDate(1994, 2, 1);
+  RiceCwrResult r;
+  RiceCwr(ws, ws.crop, ws.session.PlantingDate, r);
+  ASSERT_GE(ws.cwr.CwrRowCount(), 1);
+  const TCwrRow& first = ws.cwr.CwrRows[0];
+  EXPECT_EQ(first.Month, 1);
+  EXPECT_EQ(first.Decade, 3);
+  EXPECT_EQ(first.SeasonDays, 1);
+  EXPECT_EQ(first.AreaPercent, 100);
+  ASSERT_EQ(r.LandPrepRows.size(), 1u);
+  EXPECT_EQ(r.LandPrepRows[0].Day, 31);
+  const double soak = r.LandPrepRows[0].NetIrr;
+  EXPECT_GT(soak, 0);
+  EXPECT_NEAR(ws.cwr.DecadeIrrReq[1][3], 1.0 * 5.0 + soak, 1e-9);
+  EXPECT_DOUBLE_EQ(ws.cwr.DecadeIrrReq[2][1], 10 * 1.05 * 5.0);
+}
+
+TEST(RiceCwrRun, LandPreparationFollowsTheSettingsFile) {
+  TempDir dir;
+  ScriptedUi ui;
+  Workspace ws(ui, {2026, 12, 10});
+  SetUpRiceCwr(ws);
+  ws.options.soakbelowpuddledepth = 40;  // current, not saved
+  RiceCwrResult fromDefaults;
+  RiceCwr(ws, ws.crop, ws.session.PlantingDate, fromDefaults);
+  EXPECT_DOUBLE_EQ(fromDefaults.LandPrepRows[0].NetIrr, 86.25);  // soaking 10 cm below
+
+  ws.SettingsFile = dir.File("VESKARO.INI");
+  WriteText(ws.SettingsFile, "[Land preparation options]\r\nsoakbelowpuddledepth=20\r\n");
+  RiceCwrResult fromFile;
+  RiceCwr(ws, ws.crop, ws.session.PlantingDate, fromFile);
+  EXPECT_NEAR(fromFile.LandPrepRows[0].NetIrr, 60 + 17.5 * 0.4 / 0.2, 1e-12);
+  EXPECT_EQ(ws.options.soakbelowpuddledepth, 40);
+}
+
+#endif
+
 }  // namespace
 }  // namespace vsk
