@@ -3,10 +3,7 @@
 #include "core/vskini.h"
 #include "core/vsksettings.h"
 
-#if __has_include("cwr/vskcwrcalc.h")
 #include "cwr/vskcwrcalc.h"
-#define VSK_HAVE_CWR 1
-#endif
 
 namespace vsk {
 
@@ -37,8 +34,6 @@ void AddLandPrepWater(const std::vector<RiceScheduleRow>& landPrepRows, CwrResul
   }
 }
 
-#ifdef VSK_HAVE_CWR
-
 namespace {
 
 void CopyEtc(const Workspace& ws, double table[13][32]) {
@@ -60,12 +55,17 @@ void ComputeRiceEtc(Workspace& ws, const TCropRecord& crop, DateSerial planting,
   etc.Daily = ws.session.EtoKind == 1 || ws.session.EtoKind == 4;
   TCropRecord run = crop;
   if (forceDirectSowing) run.DirectSowing = true;
+  // The crop water requirement calculation takes the crop kind from the session; a rice crop
+  // of a cropping pattern is rice whatever the session crop is.
+  const bool sessionCropIsDry = ws.session.CropIsDry;
+  ws.session.CropIsDry = false;
   for (int i = 1; i <= 8; ++i) run.Kc[i] = crop.KcDry[i];
   ComputeCwr(ws, run, planting, ws.cwr);
   CopyEtc(ws, etc.EtcDry);
   for (int i = 1; i <= 8; ++i) run.Kc[i] = crop.Kc[i];
   ComputeCwr(ws, run, planting, ws.cwr);
   CopyEtc(ws, etc.EtcWet);
+  ws.session.CropIsDry = sessionCropIsDry;
   for (int i = 1; i <= 4; ++i) etc.StageEnd[i] = ws.cwr.StageEnd[i];
 }
 
@@ -75,7 +75,5 @@ void RiceCwr(Workspace& ws, const TCropRecord& crop, DateSerial planting, RiceCw
   RunLandPrepBalance(ws, options, crop, planting, out.Etc, out.LandPrepRows);
   AddLandPrepWater(out.LandPrepRows, ws.cwr);
 }
-
-#endif
 
 }  // namespace vsk

@@ -24,8 +24,9 @@ Options LandPrepOptions(Workspace& ws);
 
 // Two crop water requirement runs of `crop`, first with its dry Kc values, then with its wet
 // ones (optionally with direct sowing forced on, as the rice schedule needs), giving EtcDry
-// and EtcWet: the daily ETc with daily climate data, else the decade averages. ws.cwr holds
-// the wet run afterwards; the crop record is not changed.
+// and EtcWet: the daily ETc with daily climate data, else the decade averages. The crop is
+// computed as rice whatever ws.session.CropIsDry says (a rice crop of a cropping pattern).
+// ws.cwr holds the wet run afterwards; the crop record and the session are not changed.
 void ComputeRiceEtc(Workspace& ws, const TCropRecord& crop, DateSerial planting,
                     bool forceDirectSowing, RiceEtcTables& etc);
 

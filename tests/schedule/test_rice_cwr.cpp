@@ -186,8 +186,6 @@ TEST(RiceCwr, LandPrepWaterGoesToTheDecadeOfItsDay) {
   EXPECT_EQ(none.DecadeIrrReq[1][2], 0);
 }
 
-#if __has_include("cwr/vskcwrcalc.h")
-
 // Decade ETo of 5 mm/day everywhere, no rain; a rice crop planted on 21 January with 20 days
 // of nursery, 10 of land preparation (3 of puddling) and stages of 10 days.
 void SetUpRiceCwr(Workspace& ws) {
@@ -256,6 +254,7 @@ TEST(RiceCwrRun, NurseryAreaZeroAndLandPreparationWater) {
   // Ten initial days and the first development day (Kc 1.05 + 0.15 / 10).
   EXPECT_NEAR(ws.cwr.DecadeIrrReq[1][3], 10 * 1.05 * 5.0 + 1.065 * 5.0, 1e-9);
 
+  EXPECT_TRUE(ws.session.CropIsDry);  // a dry session crop: the rice is still rice
   EXPECT_EQ(ws.options.puddleawd, current.puddleawd);
   EXPECT_EQ(ws.events.IrrEventDay[1], MissingInt);
   EXPECT_TRUE(ui.shown.empty());
@@ -302,8 +301,6 @@ TEST(RiceCwrRun, LandPreparationFollowsTheSettingsFile) {
   EXPECT_NEAR(fromFile.LandPrepRows[0].NetIrr, 60 + 17.5 * 0.4 / 0.2, 1e-12);
   EXPECT_EQ(ws.options.soakbelowpuddledepth, 40);
 }
-
-#endif
 
 }  // namespace
 }  // namespace vsk
