@@ -1,5 +1,6 @@
 // Rice schedule files (.SCH) and the user's adjustment of the irrigation event list. Day
-// numbers are relative to planting and may be negative or 0 on land-preparation days.
+// numbers are relative to planting and may be negative or 0 on land-preparation days. The
+// lines and the event list are those of the dry-crop schedule; only the header differs.
 #pragma once
 
 #include <string>
@@ -27,15 +28,10 @@ std::string RiceScheduleFileText(const IrrigationEvents& events);
 // stays whole and nothing changes.
 bool WriteRiceScheduleFile(Workspace& ws, const std::string& path);
 
-// Puts an irrigation of `depth` mm on `day` into the list, kept in day order; a depth of 0
-// removes the day's irrigation. Returns false when nothing changed (removing a day without an
-// irrigation, or adding one after 370 earlier events).
-bool SetRiceEvent(IrrigationEvents& events, int day, double depth);
-
 enum class RiceAdjustment {
   Rejected,   // refused with a message; the cell gets its old text back
   Unchanged,  // 0 typed over 0 in the daily format
-  Applied,    // ScheduleAdjusted set, status changed: recalculate
+  Applied,    // the list adjusted, ScheduleAdjusted set, status changed: recalculate
   Failed,     // the row has no day number ("End"): "Error; please report!!", nothing changed
 };
 

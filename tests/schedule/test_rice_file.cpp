@@ -154,50 +154,6 @@ TEST(RiceScheduleFile, FailedWriteIsReported) {
   EXPECT_EQ(ws.session.File(DataKind::Schedule), kUntitled);
 }
 
-TEST(RiceScheduleAdjustment, EventListKeptInDayOrder) {
-  struct Case {
-    const char* name;
-    int day;
-    double depth;
-    bool changed;
-    std::vector<std::pair<int, double>> after;
-  };
-  const std::vector<std::pair<int, double>> before = {{-4, 87}, {-1, 60}, {10, 50}, {30, 40}};
-  const Case cases[] = {
-      {"insert in land preparation",
-       -2,
-       20,
-       true,
-       {{-4, 87}, {-2, 20}, {-1, 60}, {10, 50}, {30, 40}}},
-      {"insert first", -10, 5, true, {{-10, 5}, {-4, 87}, {-1, 60}, {10, 50}, {30, 40}}},
-      {"append", 60, 25, true, {{-4, 87}, {-1, 60}, {10, 50}, {30, 40}, {60, 25}}},
-      {"replace", 10, 65.5, true, {{-4, 87}, {-1, 60}, {10, 65.5}, {30, 40}}},
-      {"delete", -1, 0, true, {{-4, 87}, {10, 50}, {30, 40}}},
-      {"delete the last", 30, 0, true, {{-4, 87}, {-1, 60}, {10, 50}}},
-      {"delete a day without irrigation", 20, 0, false, before},
-      {"delete after the list", 99, 0, false, before},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    IrrigationEvents ev;
-    SetEvents(ev, before);
-    EXPECT_EQ(SetRiceEvent(ev, c.day, c.depth), c.changed);
-    EXPECT_EQ(EventsOf(ev), c.after);
-  }
-
-  // A full list drops its 370th entry for an earlier insertion and refuses a later one.
-  IrrigationEvents full;
-  for (int k = 1; k <= kMaxEvents; ++k) {
-    full.IrrEventDay[k] = 2 * k;
-    full.IrrEventDepth[k] = k;
-  }
-  EXPECT_TRUE(SetRiceEvent(full, 3, 7));
-  EXPECT_EQ(full.IrrEventDay[2], 3);
-  EXPECT_EQ(full.IrrEventDay[kMaxEvents], 2 * (kMaxEvents - 1));
-  EXPECT_FALSE(SetRiceEvent(full, 1000, 7));
-  EXPECT_EQ(full.IrrEventDay[kMaxEvents], 2 * (kMaxEvents - 1));
-}
-
 TEST(RiceScheduleAdjustment, CellEdits) {
   struct Case {
     const char* name;
@@ -228,6 +184,24 @@ TEST(RiceScheduleAdjustment, CellEdits) {
        nullptr,
        {{-4, 87}}},
       {"0 deletes", "-4", "0", "87.0", true, RiceAdjustment::Applied, nullptr, {{10, 50}}},
+      {"add on a land-preparation day",
+       " -2",
+       "20",
+       "0.0",
+       false,
+       RiceAdjustment::Applied,
+       nullptr,
+       {{-4, 87}, {-2, 20}, {10, 50}}},
+      {"change on day 0",
+       "0",
+       "12.5",
+       "",
+       false,
+       RiceAdjustment::Applied,
+       nullptr,
+       {{-4, 87}, {0, 12.5}, {10, 50}}},
+      {"delete a day without irrigation", "3", "0", "5.0", true, RiceAdjustment::Applied, nullptr,
+       before},
       {"empty in the daily format", "10", "  ", "50.0", false, RiceAdjustment::Rejected,
        "error:Invalid entry", before},
       {"not a number", "10", "5x", "50.0", true, RiceAdjustment::Rejected, "error:Invalid entry",
