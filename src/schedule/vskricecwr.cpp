@@ -69,6 +69,21 @@ void ComputeRiceEtc(Workspace& ws, const TCropRecord& crop, DateSerial planting,
   for (int i = 1; i <= 4; ++i) etc.StageEnd[i] = ws.cwr.StageEnd[i];
 }
 
+bool ComputeRiceSchedule(Workspace& ws, RiceEtcTables& etc, RiceScheduleResult& out) {
+  const DateSerial planting = ws.session.PlantingDate;
+  if (!CwrDataOk(ws, true, false, ws.crop, planting, HarvestDate(ws.crop, planting)) ||
+      !CheckRiceUserLists(ws)) {
+    out.Rows.clear();
+    out.Points.clear();
+    out.Totals = RiceTotals();
+    out.IrrCount = 0;
+    return false;
+  }
+  ComputeRiceEtc(ws, ws.crop, planting, true, etc);
+  RunRiceSchedule(ws, etc, out);
+  return true;
+}
+
 void RiceCwr(Workspace& ws, const TCropRecord& crop, DateSerial planting, RiceCwrResult& out) {
   const Options options = LandPrepOptions(ws);
   ComputeRiceEtc(ws, crop, planting, false, out.Etc);

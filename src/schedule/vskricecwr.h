@@ -35,6 +35,12 @@ void ComputeRiceEtc(Workspace& ws, const TCropRecord& crop, DateSerial planting,
 // the last row when there is none.
 void AddLandPrepWater(const std::vector<RiceScheduleRow>& landPrepRows, CwrResults& cwr);
 
+// The rice schedule of the session (the calculation behind the rice schedule window): the data
+// check for a schedule, the user lists, the two ETc runs of ws.crop with direct sowing forced
+// on, then the balance. False, with the check's message shown and `out` emptied, when a check
+// fails.
+bool ComputeRiceSchedule(Workspace& ws, RiceEtcTables& etc, RiceScheduleResult& out);
+
 // The rice crop water requirement: fills ws.cwr (with the land-preparation water added to
 // DecadeIrrReq) and `out`. ws.options, ws.events, ws.session.ScheduleAdjusted and any rice
 // schedule result stay as they were.

@@ -302,5 +302,41 @@ TEST(RiceCwrRun, LandPreparationFollowsTheSettingsFile) {
   EXPECT_EQ(ws.options.soakbelowpuddledepth, 40);
 }
 
+TEST(RiceCwrRun, SessionScheduleChecksDataAndForcesDirectSowing) {
+  ScriptedUi ui;
+  Workspace ws(ui, {2026, 12, 10});
+  SetUpRiceCwr(ws);
+  ws.session.CropIsDry = false;
+  ws.crop.CropName = "Paddy";
+  ws.crop.CritDepletion[5] = 0.2;
+  ws.soil.WaterAtPlanting = 0;
+  RiceEtcTables etc;
+  RiceScheduleResult out;
+  // Nothing loaded yet: the data check fails with its message.
+  EXPECT_FALSE(ComputeRiceSchedule(ws, etc, out));
+  EXPECT_EQ(ui.TextsOf("error").size(), 1u);
+  EXPECT_TRUE(out.Rows.empty());
+
+  ui.Clear();
+  for (DataKind k : {DataKind::Climate, DataKind::Rain, DataKind::Crop, DataKind::Soil})
+    ws.session.StatusOf(k) = dsSaved;
+  ws.options.ricetimopt = 1;  // user timing without a list
+  EXPECT_FALSE(ComputeRiceSchedule(ws, etc, out));
+  EXPECT_EQ(ui.TextsOf("error"),
+            std::vector<std::string>{"No user timing set. No calculations possible"});
+
+  ui.Clear();
+  ws.options.ricetimopt = 2;
+  ASSERT_TRUE(ComputeRiceSchedule(ws, etc, out));
+  EXPECT_TRUE(ui.shown.empty());
+  EXPECT_EQ(out.Rows.size(), 10u + 40u);
+  // Land preparation at full area with the land-preparation Kc, the nursery ignored.
+  EXPECT_DOUBLE_EQ(etc.EtcWet[1][2], 5.0);
+  EXPECT_DOUBLE_EQ(etc.EtcDry[1][2], 2.5);
+  EXPECT_EQ(ws.cwr.CwrRows[0].Stage, "LandPrep");
+  EXPECT_FALSE(ws.crop.DirectSowing);
+  EXPECT_NEAR(out.Rows[0].NetIrr, 86.25, 1e-9);
+}
+
 }  // namespace
 }  // namespace vsk
