@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "core/vskui.h"
+#include "schedule/vskricecwr.h"
 #include "schedule/vskriceschedulecalc.h"
 
 namespace {
@@ -41,7 +42,17 @@ struct RiceBench {
         ws.rain.Data.DecadeRain[m][k] = 10 + 5 * k + m;
         etc.EtcWet[m][k] = 4.5 + 0.1 * m;
         etc.EtcDry[m][k] = 3.0 + 0.1 * k;
+        ws.climate.DecadeETo[m][k] = 4.0 + 0.1 * m;
+        ws.rain.Data.DecadeEffRain[m][k] = 8 + 4 * k;
       }
+    const double kc[7] = {0, 1.05, 0, 1.2, 0.9, 1.1, 1.0};
+    for (int i = 1; i <= 6; ++i) {
+      c.Kc[i] = kc[i];
+      c.KcDry[i] = kc[i] * 0.7;
+    }
+    c.NurseryArea = 10;
+    ws.session.CropIsDry = false;
+    ws.session.EtoKind = 2;
     etc.StageEnd[1] = 30;
     etc.StageEnd[2] = 60;
     etc.StageEnd[3] = 120;
@@ -58,5 +69,16 @@ void BM_RiceSchedule150Days(benchmark::State& state) {
   state.counters["rows"] = static_cast<double>(b.out.Rows.size());
 }
 BENCHMARK(BM_RiceSchedule150Days)->Unit(benchmark::kMicrosecond);
+
+// The same with the two crop water requirement runs that give its ETc tables.
+void BM_RiceScheduleWithEtcRuns(benchmark::State& state) {
+  RiceBench b;
+  for (auto _ : state) {
+    ComputeRiceEtc(b.ws, b.ws.crop, b.ws.session.PlantingDate, true, b.etc);
+    RunRiceSchedule(b.ws, b.etc, b.out);
+    benchmark::DoNotOptimize(b.out.Rows.data());
+  }
+}
+BENCHMARK(BM_RiceScheduleWithEtcRuns)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
