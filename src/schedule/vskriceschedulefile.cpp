@@ -15,7 +15,7 @@ std::string RiceScheduleFileText(const IrrigationEvents& events) {
   std::string out;
   AppendLine(out, kRiceScheduleHeader);
   for (int k = 1; k <= kMaxEvents && events.IrrEventDay[k] != MissingInt; ++k)
-    AppendLine(out, FormatC("%5d%8.1f", events.IrrEventDay[k], events.IrrEventDepth[k]));
+    AppendLine(out, ScheduleEventLine(events.IrrEventDay[k], events.IrrEventDepth[k]));
   return out;
 }
 

@@ -40,16 +40,19 @@ bool ReadScheduleFile(Workspace& ws, const std::string& path) {
   return true;
 }
 
+std::string ScheduleEventLine(int day, double depth) {
+  std::string line = FormatC("%5d", day);
+  const std::string text = FormatC("%8.1f", depth);
+  // A depth that fills its width would run into the day and the line would not read back.
+  if (text[0] != ' ' && text[0] != '-') line += ' ';
+  return line + text;
+}
+
 bool WriteScheduleFile(const Workspace& ws, const std::string& path) {
   std::string out;
   AppendLine(out, kCropScheduleHeader);
-  for (int i = 1; i <= kMaxEvents && ws.events.IrrEventDay[i] != MissingInt; ++i) {
-    std::string line = FormatC("%5d", ws.events.IrrEventDay[i]);
-    const std::string depth = FormatC("%8.1f", ws.events.IrrEventDepth[i]);
-    // A depth that fills its width would run into the day and the line would not read back.
-    if (depth[0] != ' ' && depth[0] != '-') line += ' ';
-    AppendLine(out, line + depth);
-  }
+  for (int i = 1; i <= kMaxEvents && ws.events.IrrEventDay[i] != MissingInt; ++i)
+    AppendLine(out, ScheduleEventLine(ws.events.IrrEventDay[i], ws.events.IrrEventDepth[i]));
   if (!WriteFileAtomic(path, out)) {
     ws.ui.error(FormatText(ws.text(Msg::SchedFileWriteError), {path}));
     return false;

@@ -16,6 +16,10 @@ inline constexpr const char* kCropScheduleHeader = "VESKARO 8.0 Crop Schedule Da
 // `path`; on failure an error is shown and nothing changes.
 bool ReadScheduleFile(Workspace& ws, const std::string& path);
 
+// One event line of a schedule file: the day in 5 characters, the net depth with one decimal
+// in 8 (a blank between them when the depth fills its 8).
+std::string ScheduleEventLine(int day, double depth);
+
 // Writes the events up to the first empty entry. On failure an error is shown and the
 // previous file stays whole. Name and status of the schedule are the caller's to set.
 bool WriteScheduleFile(const Workspace& ws, const std::string& path);

@@ -14,6 +14,7 @@
 #include "core/vsksettings.h"
 #include "crop/vskcropsoilcalc.h"
 #include "rain/vskraincalc.h"
+#include "schedule/vskriceschedulefile.h"
 #include "schedule/vskschedulefile.h"
 #include "support/scriptedui.h"
 #include "support/testfiles.h"
@@ -167,6 +168,12 @@ std::vector<WriterCase> Cases() {
        DataKind::Rain, kDataWriteError},
       {"DrySchedule", "dry.SCH", FillDrySchedule, SaveDrySchedule, DataKind::Schedule,
        kDataWriteError},
+      {"RiceSchedule", "rice.SCH",
+       [](Workspace& ws, int v) {
+         FillDrySchedule(ws, v);
+         ws.events.IrrEventDay[1] = -12;  // a land-preparation day
+       },
+       WriteRiceScheduleFile, DataKind::Schedule, kDataWriteError},
       // The settings writers report through their result; the caller shows the message.
       {"SettingsOptions", "VESKARO.INI", FillOptions,
        [](Workspace& ws, const std::string& path) {

@@ -7,6 +7,7 @@
 #include "core/vskdatafile.h"
 #include "core/vskworkspace.h"
 #include "randomrecords.h"
+#include "schedule/vskriceschedulefile.h"
 #include "schedule/vskschedulefile.h"
 #include "support/scriptedui.h"
 #include "support/testfiles.h"
@@ -56,6 +57,30 @@ TEST(RoundTrip, DryCropSchedules) {
     ASSERT_TRUE(ReadScheduleFile(back, path));
     ExpectSameEvents(ws.events, back.events);
     EXPECT_TRUE(back.session.ScheduleAdjusted);
+    EXPECT_TRUE(ui.shown.empty());
+    if (testing::Test::HasFailure()) return;
+  }
+}
+
+// Rice lists start on land-preparation days: day numbers 0 and below.
+TEST(RoundTrip, RiceSchedules) {
+  ScratchDir dir;
+  const std::string path = dir.File("rice.SCH");
+  RandomValues r(72);
+  for (int n = 0; n < kCases; ++n) {
+    SCOPED_TRACE("schedule " + std::to_string(n));
+    ScriptedUi ui;
+    Workspace ws(ui, {2026, 12, 10});
+    RandomEvents(r, ws.events, -r.Int(1, 60));
+    ASSERT_TRUE(WriteRiceScheduleFile(ws, path));
+    EXPECT_EQ(ws.session.File(DataKind::Schedule), path);
+
+    Workspace back(ui, {2026, 12, 10});
+    back.events.IrrEventDay[1] = 5, back.events.IrrEventDepth[1] = 10;  // replaced by the file
+    ASSERT_TRUE(ReadRiceScheduleFile(back, path));
+    ExpectSameEvents(ws.events, back.events);
+    EXPECT_TRUE(back.session.ScheduleAdjusted);
+    EXPECT_EQ(back.session.StatusOf(DataKind::Schedule), dsSaved);
     EXPECT_TRUE(ui.shown.empty());
     if (testing::Test::HasFailure()) return;
   }

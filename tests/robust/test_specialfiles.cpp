@@ -16,6 +16,7 @@
 #include "core/vsksettings.h"
 #include "crop/vskcropsoilcalc.h"
 #include "rain/vskraincalc.h"
+#include "schedule/vskriceschedulefile.h"
 #include "schedule/vskschedulefile.h"
 #include "support/scriptedui.h"
 #include "support/testfiles.h"
@@ -47,6 +48,8 @@ std::vector<ReaderCase> Readers() {
       {"Soil", "soil.SOI", [](Workspace& ws, const std::string& p) { return ReadSoilFile(ws, p); }},
       {"DrySchedule", "dry.SCH",
        [](Workspace& ws, const std::string& p) { return ReadScheduleFile(ws, p); }},
+      {"RiceSchedule", "rice.SCH",
+       [](Workspace& ws, const std::string& p) { return ReadRiceScheduleFile(ws, p); }},
   };
 }
 
