@@ -5,6 +5,7 @@
 
 #include "climate/vskclimatefile.h"
 #include "crop/vskcropsoilcalc.h"
+#include "schedule/vskriceschedulefile.h"
 #include "schedule/vskschedulefile.h"
 #include "support/scriptedui.h"
 #include "support/testfiles.h"
@@ -71,6 +72,13 @@ TEST(FuzzFindings, WideScheduleDepthReadsBackAfterASave) {
   EXPECT_EQ(back.events.DayAt(2), 25);
   EXPECT_EQ(back.events.DepthAt(2), 123456.0);
   EXPECT_EQ(back.events.DayAt(3), MissingInt);
+
+  // The rice schedule writer shares the event line.
+  const std::string rice = dir.File("rice.SCH");
+  ASSERT_TRUE(WriteRiceScheduleFile(ws, rice));
+  Workspace riceBack(ui, {2026, 12, 10});
+  ASSERT_TRUE(ReadRiceScheduleFile(riceBack, rice)) << test::ReadText(rice);
+  EXPECT_EQ(riceBack.events.DepthAt(2), 123456.0);
 }
 
 }  // namespace
