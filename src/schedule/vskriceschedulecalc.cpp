@@ -535,6 +535,9 @@ void RiceBalance::Run() {
   for (int day = -L_ + 1;; ++day) {
     if (landPrepOnly_ && day > 0) break;
     CalendarDayAfter(planting_, day - 1, dateMonth_, dateDay_);
+    // The ETc is chosen before the day is known to be the harvest day, so the harvest day too
+    // reports an inconsistent interpolation.
+    const double etc = ChooseEtc(day);
 
     if (!landPrepOnly_ && day >= 1 && day >= lastDay) {
       // The harvest day: its rain, then the closing row.
@@ -552,7 +555,6 @@ void RiceBalance::Run() {
       break;
     }
 
-    const double etc = ChooseEtc(day);
     const char stage = StageOfDay(day);
     RainOfDay();
 
