@@ -14,11 +14,9 @@ int LengthOrZero(int length) {
 // Month and day of the date `offset` days after `date` on the 365-day calendar, so a season
 // that runs over several years never meets a 29 February.
 void CalendarDayAfter(DateSerial date, int offset, int& month, int& day) {
-  int doy = DayOfYear(DateMonth(date), DateDay(date)) - 1 + offset;
-  doy = ((doy % 365) + 365) % 365 + 1;
-  month = 1;
-  while (doy > MonthLength(month)) doy -= MonthLength(month++);
-  day = doy;
+  const MonthDay md = AddCalendarDays(MonthDayOf(date), offset);
+  month = md.month;
+  day = md.day;
 }
 
 // One run of the balance. A schedule run and a land-preparation run each have their own
