@@ -45,7 +45,8 @@ TEST(IniFile, ValuesFollowTheReadingRules) {
 
 TEST(IniFile, WritingKeepsUnknownSectionsAndKeys) {
   IniFile ini;
-  ini.LoadText("; comment\n[Unknown]\nkeep=me\n\n[Rain options]\nermethod=1\nmine=2\n\n[Tail]\nx=1\n");
+  ini.LoadText(
+      "; comment\n[Unknown]\nkeep=me\n\n[Rain options]\nermethod=1\nmine=2\n\n[Tail]\nx=1\n");
   ini.WriteInteger("rain options", "ERMETHOD", 3);
   ini.WriteInteger("Rain options", "erfixperc", 70);
   ini.WriteString("New section", "k", "v");
@@ -87,7 +88,7 @@ TEST_F(SettingsTest, ReadsEveryTypeWithItsRules) {
   EXPECT_TRUE(o.newtempnotaverage);  // forced on by estimateall
   EXPECT_EQ(o.sunshineunit, SunshineUnit::Fraction);
   EXPECT_FALSE(o.windaskmday);
-  EXPECT_EQ(o.ermethod, 2);  // 258 modulo 256
+  EXPECT_EQ(o.ermethod, 2);        // 258 modulo 256
   EXPECT_DOUBLE_EQ(o.raina, 0.5);  // a comma is no decimal separator
   EXPECT_DOUBLE_EQ(o.rainc, 0.65);
   EXPECT_EQ(o.rainb, 16);
@@ -145,7 +146,9 @@ TEST_F(SettingsTest, OnlyTheSettingsFileSetsTheWelcomeFlags) {
 
 TEST_F(SettingsTest, LandPreparationOnlyLeavesOtherOptions) {
   const std::string file = dir.File("other.ini");
-  WriteText(file, "[Crop scheduling options]\r\ntimopt=5\r\n[Land preparation options]\r\npuddletwd=7\r\n");
+  WriteText(
+      file,
+      "[Crop scheduling options]\r\ntimopt=5\r\n[Land preparation options]\r\npuddletwd=7\r\n");
   Options o;
   o.timopt = 3;
   ASSERT_TRUE(ReadOptions(file, o, false, true, ws.texts));
@@ -155,7 +158,8 @@ TEST_F(SettingsTest, LandPreparationOnlyLeavesOtherOptions) {
 
 TEST_F(SettingsTest, FoldersAreReadAndCurrentFoldersFollow) {
   const std::string file = dir.File("VESKARO.INI");
-  WriteText(file, "[File Locations]\r\nCrop Directory=/data/crops\r\nsoil directory= /data/soils \r\n");
+  WriteText(file,
+            "[File Locations]\r\nCrop Directory=/data/crops\r\nsoil directory= /data/soils \r\n");
   ASSERT_TRUE(ReadFolders(file, ws.session, ws.texts));
   EXPECT_EQ(ws.session.Default(FolderKind::Crop), "/data/crops");
   EXPECT_EQ(ws.session.Current(FolderKind::Soil), "/data/soils");
