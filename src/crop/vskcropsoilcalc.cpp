@@ -100,7 +100,7 @@ bool OpenDataFile(const Workspace& ws, const std::string& path, Ui* ui, std::str
   }
   DataFileReader first(content);
   if (!first.ReadLine(firstLine)) firstLine.clear();
-  if (!IsValidDataFile(firstLine, ui)) {
+  if (!IsValidDataFile(firstLine, ui, &ws.texts)) {
     SetDiag(diag, {1, firstLine.substr(0, 40), "not a VESKARO data file of version 7 or later"});
     return false;
   }
@@ -201,8 +201,8 @@ std::string CrackDepletionText(double value) {
     if (carry) digits.insert(digits.begin(), '1');
   }
   const bool zero = digits.find_first_not_of('0') == std::string::npos;
-  std::string out =
-      (value < 0 && !zero ? "-" : "") + digits.substr(0, digits.size() - 1) + "." + digits.back();
+  std::string out(value < 0 && !zero ? "-" : "");
+  out.append(digits, 0, digits.size() - 1).append(".").push_back(digits.back());
   return RightAlignText(out, ' ', static_cast<int>(std::max<size_t>(out.size(), 5)));
 }
 
