@@ -18,6 +18,18 @@ struct Workspace;
 bool CwrDataOk(Workspace& ws, bool forSchedule, bool skipCropCheck, const TCropRecord& crop,
                DateSerial planting, DateSerial harvest);
 
+// A day of the system's calendar year of 365 days.
+struct MonthDay {
+  int month = 1;
+  int day = 1;
+};
+
+// Month and day of a date serial, and the day `days` days later (earlier when negative) in the
+// year of 365 days. A date serial may lie in a leap year (a default date); counting on the
+// serials would then meet a 29 February, which no climate or rain table holds.
+MonthDay MonthDayOf(DateSerial date);
+MonthDay AddCalendarDays(MonthDay md, int days);
+
 // Planting date + the four stage lengths − 1 (for rice: the stages after transplanting).
 DateSerial HarvestDate(const TCropRecord& crop, DateSerial planting);
 
