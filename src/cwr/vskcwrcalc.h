@@ -18,18 +18,6 @@ struct Workspace;
 bool CwrDataOk(Workspace& ws, bool forSchedule, bool skipCropCheck, const TCropRecord& crop,
                DateSerial planting, DateSerial harvest);
 
-// A day of the system's calendar year of 365 days.
-struct MonthDay {
-  int month = 1;
-  int day = 1;
-};
-
-// Month and day of a date serial, and the day `days` days later (earlier when negative) in the
-// year of 365 days. A date serial may lie in a leap year (a default date); counting on the
-// serials would then meet a 29 February, which no climate or rain table holds.
-MonthDay MonthDayOf(DateSerial date);
-MonthDay AddCalendarDays(MonthDay md, int days);
-
 // Planting date + the four stage lengths − 1 (for rice: the stages after transplanting).
 DateSerial HarvestDate(const TCropRecord& crop, DateSerial planting);
 
@@ -44,6 +32,9 @@ void CorrectKcForClimate(const Workspace& ws, TCropRecord& crop, DateSerial plan
 // The day-by-day pass over the season of `crop` (taken by value: the corrected Kc[7], Kc[8]
 // stay in the copy) planted on `planting`; rewrites every field of `out`. Reads the climate,
 // rain, options and session state of `ws` and changes none of them. Assumes CwrDataOk passed.
+// `dryCrop` tells a dry crop from rice; without it the session crop's kind counts.
+void ComputeCwr(const Workspace& ws, TCropRecord crop, bool dryCrop, DateSerial planting,
+                CwrResults& out);
 void ComputeCwr(const Workspace& ws, TCropRecord crop, DateSerial planting, CwrResults& out);
 
 // The session crop planted on the session planting date, into ws.cwr.
