@@ -49,6 +49,8 @@ TEST_F(LoaderTest, ReadsEveryKindWithItsReader) {
     EXPECT_EQ(ws.session.Status[static_cast<size_t>(k)], dsSaved) << k;
   EXPECT_EQ(ws.session.EtoKind, 6);
   EXPECT_DOUBLE_EQ(ws.climate.MonthETo[6], 6.1);
+  // The tables are recomputed as the climate/ETo window does on opening: the average row.
+  EXPECT_NEAR(ws.climate.AverageRow[7], 55.5 / 12, 1e-9);
   EXPECT_EQ(ws.session.RainKind, 3);
   EXPECT_DOUBLE_EQ(ws.rain.Data.MonthRain[4], 80.0);
   EXPECT_EQ(ws.soil.SoilName, "Loam");
