@@ -11,21 +11,43 @@
 
 namespace vsk {
 
+namespace {
+
+std::string Located(int line, const std::string& token, const std::string& reason) {
+  if (line <= 0) return reason;
+  std::string text = "line " + std::to_string(line) + ": \"" + token + "\"";
+  if (!reason.empty()) text += ": " + reason;
+  return text;
+}
+
+}  // namespace
+
 bool SessionLoader::ReadDataFile(DataKind kind, const std::string& path) {
   bool ok = false;
+  std::string& detail = details_[static_cast<size_t>(kind)];
+  detail.clear();
   switch (kind) {
     case DataKind::Climate:
-      ok = OpenClimateFile(ws_, path);
+      ok = OpenClimateFile(ws_, path, &detail);
       break;
-    case DataKind::Rain:
-      ok = OpenRainFile(ws_, path);
+    case DataKind::Rain: {
+      RainFileDiagnostic diag;
+      ok = OpenRainFile(ws_, path, &diag);
+      if (!ok) detail = Located(diag.line, diag.token, "");
       break;
-    case DataKind::Crop:
-      ok = OpenCropFile(ws_, path);
+    }
+    case DataKind::Crop: {
+      CropSoilDiagnostic diag;
+      ok = OpenCropFile(ws_, path, &diag);
+      if (!ok) detail = Located(diag.line, diag.token, diag.reason);
       break;
-    case DataKind::Soil:
-      ok = OpenSoilFile(ws_, path);
+    }
+    case DataKind::Soil: {
+      CropSoilDiagnostic diag;
+      ok = OpenSoilFile(ws_, path, &diag);
+      if (!ok) detail = Located(diag.line, diag.token, diag.reason);
       break;
+    }
     case DataKind::Pattern:
       ok = ReadPatternFile(ws_, path);
       break;
@@ -33,7 +55,10 @@ bool SessionLoader::ReadDataFile(DataKind kind, const std::string& path) {
       ok = ws_.session.CropIsDry ? ReadScheduleFile(ws_, path) : ReadRiceScheduleFile(ws_, path);
       break;
   }
-  if (ok) loaded_.push_back(kind);
+  if (ok) {
+    detail.clear();
+    loaded_.push_back(kind);
+  }
   return ok;
 }
 

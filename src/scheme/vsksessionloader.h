@@ -4,6 +4,7 @@
 // shown and no window exists.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -33,11 +34,17 @@ class SessionLoader : public SessionHost {
   const std::vector<DataKind>& Loaded() const { return loaded_; }
   // A schedule file was read: the schedule replays its irrigations.
   bool ScheduleRequested() const { return scheduleRequested_; }
+  // Where the file of a kind failed to read ("line 7: \"12x\""), for the command line; empty
+  // when the kind did not fail or its reader gives no location.
+  const std::string& FailureDetail(DataKind kind) const {
+    return details_[static_cast<size_t>(kind)];
+  }
 
  private:
   Workspace& ws_;
   std::vector<DataKind> loaded_;
   bool scheduleRequested_ = false;
+  std::array<std::string, kDataKindCount> details_;
 };
 
 }  // namespace vsk

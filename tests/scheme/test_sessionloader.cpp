@@ -92,6 +92,9 @@ TEST_F(LoaderTest, SkipsAndFailuresLeaveTheirMessages) {
                     "\rProbable cause: this file does not exist in default "
                     "directory"}));
   EXPECT_EQ(loader.Loaded(), std::vector<DataKind>{DataKind::Crop});
+  EXPECT_EQ(loader.FailureDetail(DataKind::Rain).rfind("line 5", 0), 0u)
+      << loader.FailureDetail(DataKind::Rain);
+  EXPECT_EQ(loader.FailureDetail(DataKind::Crop), "");
   EXPECT_EQ(ws.session.StatusOf(DataKind::Rain), dsNone);
   EXPECT_EQ(ws.session.File(DataKind::Rain), "untitled");
   EXPECT_EQ(ws.session.StatusOf(DataKind::Pattern), dsNone);
