@@ -11,11 +11,13 @@
 #include "climate/vskETocalc.h"
 #include "climate/vskclimatefile.h"
 #include "climate/vskclimaterecalc.h"
+#include "core/vsksession.h"
 #include "core/vsksettings.h"
 #include "crop/vskcropsoilcalc.h"
 #include "rain/vskraincalc.h"
 #include "schedule/vskriceschedulefile.h"
 #include "schedule/vskschedulefile.h"
+#include "scheme/vskpatterncalc.h"
 #include "support/scriptedui.h"
 #include "support/testfiles.h"
 
@@ -140,6 +142,28 @@ bool SaveDrySchedule(Workspace& ws, const std::string& path) {
   return true;
 }
 
+// Crops of the pattern; the crop files themselves are not needed for saving.
+void FillPattern(Workspace& ws, int variant) {
+  ws.pattern = CroppingPattern();
+  ws.pattern.Name = variant ? "Hill scheme" : "Valley scheme";
+  for (int k = 1; k <= 2 + variant; ++k) {
+    PatternEntry& e = ws.pattern.Entry(k);
+    e.CropFileName = k % 2 ? "maize" : "rice.cro";
+    e.PlantingDate = EncodeDate(1994, 2 + k, 10);
+    e.Area = 30;
+    for (int i = 1; i <= 4; ++i) e.Crop.StageLength[i] = 20;
+    e.HarvestDate = PatternHarvestDate(e);  // as after reading the crop file
+  }
+}
+
+// A session of saved data files with its options.
+void FillSession(Workspace& ws, int variant) {
+  ws.session.ReaderSucceeded(DataKind::Crop, "/data/crops/maize.cro");
+  ws.session.ReaderSucceeded(DataKind::Soil, variant ? "/data/soils/clay.soi" : "/data/loam.soi");
+  ws.session.PlantingDate = EncodeDate(1994, 4, 15 + variant);
+  ws.options.ermethod = static_cast<byte>(2 + variant);
+}
+
 void FillOptions(Workspace& ws, int variant) {
   ws.options = Options();
   ws.options.ermethod = static_cast<byte>(1 + variant);
@@ -174,6 +198,21 @@ std::vector<WriterCase> Cases() {
          ws.events.IrrEventDay[1] = -12;  // a land-preparation day
        },
        WriteRiceScheduleFile, DataKind::Schedule, kDataWriteError},
+      {"Pattern", "scheme.PAT", FillPattern, SavePattern, DataKind::Pattern,
+       "Error writing data to file %s\rPossible causes: invalid target drive/dir or file is "
+       "read-only"},
+      // Save Session writes the session's own file; a failed save takes no snapshot.
+      {"Session", "plan.SES", FillSession,
+       [](Workspace& ws, const std::string& path) {
+         const auto snapshot = ws.session.SessionSnapshot;
+         ws.session.SessionFileName = path;
+         const bool ok = SaveSession(ws, false);
+         if (!ok) {
+           EXPECT_EQ(ws.session.SessionSnapshot, snapshot);
+         }
+         return ok;
+       },
+       std::nullopt, "Error writing current session to file %s"},
       // The settings writers report through their result; the caller shows the message.
       {"SettingsOptions", "VESKARO.INI", FillOptions,
        [](Workspace& ws, const std::string& path) {

@@ -18,6 +18,7 @@
 #include "rain/vskraincalc.h"
 #include "schedule/vskriceschedulefile.h"
 #include "schedule/vskschedulefile.h"
+#include "scheme/vskpatterncalc.h"
 #include "support/scriptedui.h"
 #include "support/testfiles.h"
 
@@ -50,6 +51,8 @@ std::vector<ReaderCase> Readers() {
        [](Workspace& ws, const std::string& p) { return ReadScheduleFile(ws, p); }},
       {"RiceSchedule", "rice.SCH",
        [](Workspace& ws, const std::string& p) { return ReadRiceScheduleFile(ws, p); }},
+      {"Pattern", "scheme.PAT",
+       [](Workspace& ws, const std::string& p) { return ReadPatternFile(ws, p); }},
   };
 }
 
