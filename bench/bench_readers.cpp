@@ -10,10 +10,13 @@
 
 #include "climate/vskclimatefile.h"
 #include "climate/vskclimaterecalc.h"
+#include "core/vsksession.h"
 #include "core/vskworkspace.h"
 #include "crop/vskcropsoilcalc.h"
 #include "rain/vskraincalc.h"
 #include "schedule/vskschedulefile.h"
+#include "scheme/vskpatterncalc.h"
+#include "scheme/vsksessionloader.h"
 
 namespace vsk {
 namespace {
@@ -196,6 +199,65 @@ void BM_ReadSoil(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReadSoil)->Unit(benchmark::kMicrosecond);
+
+// A pattern of 20 crops that name two crop files beside it: the pattern file and its 20
+// crop-file reads.
+void BM_ReadPattern20Crops(benchmark::State& state) {
+  SilentUi ui;
+  BenchDir dir;
+  const std::string path = dir.File("scheme.PAT");
+  {
+    Workspace ws(ui, {2026, 12, 10});
+    TCropRecord& c = ws.crop;
+    c.CropName = "Maize";
+    for (int i = 1; i <= 4; ++i) c.StageLength[i] = 20 + 5 * i;
+    c.Kc[1] = 0.3, c.Kc[3] = 1.2, c.Kc[4] = 0.35, c.RootDepth[2] = 0.3, c.RootDepth[3] = 1.0;
+    c.CritDepletion[1] = 0.5, c.CritDepletion[3] = 0.55, c.CritDepletion[4] = 0.8;
+    for (int i = 1; i <= 5; ++i) c.YieldResponse[i] = 1.0;
+    c.CropHeight = 2.0;
+    if (!WriteCropFile(ws, dir.File("maize.cro"))) state.SkipWithError("cannot write a crop");
+    for (int k = 1; k <= kMaxPatternCrops; ++k) {
+      PatternEntry& e = ws.pattern.Entry(k);
+      e.CropFileName = "maize";
+      e.PlantingDate = EncodeDate(1994, 1 + (k - 1) % 12, 1 + k);
+      e.Area = 5;
+    }
+    if (!WritePatternFile(ws, path, kMaxPatternCrops)) state.SkipWithError("cannot write");
+  }
+  Workspace ws(ui, {2026, 12, 10});
+  for (auto _ : state) {
+    if (!ReadPatternFile(ws, path)) state.SkipWithError("pattern file not read");
+    benchmark::DoNotOptimize(ws.pattern.Entry(20).HarvestDate);
+  }
+}
+BENCHMARK(BM_ReadPattern20Crops)->Unit(benchmark::kMicrosecond);
+
+// A session of every kind of data file, opened with the readers of the command line.
+void BM_OpenSession(benchmark::State& state) {
+  SilentUi ui;
+  BenchDir dir;
+  const std::string path = dir.File("valley.SES");
+  const std::string data = std::string(VESKARO_TEST_DATA) + "/session/";
+  {
+    Workspace ws(ui, {2026, 12, 10});
+    ws.session.ReaderSucceeded(DataKind::Climate, data + "station.pmm");
+    ws.session.ReaderSucceeded(DataKind::Rain, data + "rain.crm");
+    ws.session.ReaderSucceeded(DataKind::Crop, data + "maize.cro");
+    ws.session.ReaderSucceeded(DataKind::Soil, data + "loam.soi");
+    ws.session.ReaderSucceeded(DataKind::Pattern, data + "valley.pat");
+    ws.session.ReaderSucceeded(DataKind::Schedule, data + "plan.sch");
+    ws.session.SessionFileName = path;
+    if (!SaveSession(ws, false)) state.SkipWithError("cannot write the session file");
+  }
+  for (auto _ : state) {
+    Workspace ws(ui, {2026, 12, 10});
+    SessionLoader loader(ws);
+    if (!OpenSession(ws, loader, path) || loader.Loaded().size() != kDataKindCount)
+      state.SkipWithError("session not opened whole");
+    benchmark::DoNotOptimize(ws.crop.StageLength[3]);
+  }
+}
+BENCHMARK(BM_OpenSession)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vsk
