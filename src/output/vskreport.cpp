@@ -1,0 +1,85 @@
+#include "output/vskreport.h"
+
+#include "core/vskglobal.h"
+
+namespace vsk {
+
+void GridToText(const TableContent& table, std::vector<std::string>& lines, int firstWidth,
+                int otherWidth, bool commaSeparated) {
+  const int rows = table.RowCount();
+  const int columns = table.ColumnCount();
+  for (int r = 0; r < rows; ++r) {
+    std::string line;
+    for (int c = 0; c < columns; ++c) {
+      const std::string& cell = table.Text(r, c);
+      if (commaSeparated) {
+        line += cell;
+        if (c < columns - 1) line += ',';
+      } else if (c == 0) {
+        line += LeftAlignText(cell, ' ', firstWidth);
+      } else {
+        line += CentreText(cell, ' ', otherWidth);
+      }
+    }
+    lines.push_back(std::move(line));
+    // An empty line between the table heading and its body.
+    if (r < 4 && r + 1 < rows && columns > 0 && table.Text(r, 0).empty() &&
+        !table.Text(r + 1, 0).empty())
+      lines.emplace_back();
+  }
+  lines.emplace_back();
+}
+
+void GridToText(const TableContent& table, std::vector<std::string>& lines, bool commaSeparated) {
+  GridToText(table, lines, table.reportFirstWidth, table.reportOtherWidth, commaSeparated);
+}
+
+namespace {
+
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string out = "\"";
+  for (char ch : text) {
+    if (ch == '"') out += '"';
+    out += ch;
+  }
+  out += '"';
+  return out;
+}
+
+}  // namespace
+
+std::string TableToCsv(const TableContent& table) {
+  std::string out;
+  for (int r = 0; r < table.RowCount(); ++r) {
+    for (int c = 0; c < table.ColumnCount(); ++c) {
+      if (c > 0) out += ',';
+      out += CsvField(table.Text(r, c));
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+std::vector<std::string> DataTitleLines(const std::string& title, const std::string& fileText,
+                                        const std::string& path) {
+  return {"", title, "(" + fileText + path + ")", ""};
+}
+
+std::vector<std::string> SectionLines(const ReportSection& section) {
+  std::vector<std::string> out = section.titleLines;
+  if (out.size() > 1) out[1] = UpperCase(out[1]);
+  out.insert(out.end(), section.dataLines.begin(), section.dataLines.end());
+  return out;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines, const char* lineEnd) {
+  std::string out;
+  for (const auto& line : lines) {
+    out += line;
+    out += lineEnd;
+  }
+  return out;
+}
+
+}  // namespace vsk
