@@ -163,8 +163,7 @@ TEST_F(CwrTableTest, ReportLines) {
   EXPECT_EQ(lines[2], "");
   EXPECT_EQ(lines[3], "");
   EXPECT_EQ(lines[4],
-            "Month   Decade    Stage       Kc       ETc       ETc    Eff rain "
-            "Irr. Req. ");
+            "Month   Decade    Stage       Kc       ETc       ETc     Eff rain Irr. Req. ");
   EXPECT_EQ(lines[7],
             "Jan       1        Init      0.30      2.00      12.0      9.0       0.0    ");
   EXPECT_EQ(SectionLines(CwrReport(ws, {}))[1], "CROP WATER REQUIREMENTS");
