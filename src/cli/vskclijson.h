@@ -1,0 +1,21 @@
+// The JSON objects that veskaro-cli prints for each command.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/vskcliui.h"
+#include "cli/vskjson.h"
+#include "core/vskworkspace.h"
+
+namespace vsk::cli {
+
+// "messages": [{"kind", "text"}...] as a key of the open object.
+void WriteMessages(JsonWriter& json, const std::vector<CliMessage>& messages);
+// {"error": TEXT, "messages": [...]}
+std::string ErrorJson(const std::string& error, const std::vector<CliMessage>& messages);
+
+// The rain record as the rain window shows it.
+void WriteRainJson(JsonWriter& json, const Workspace& ws);
+
+}  // namespace vsk::cli
