@@ -5,10 +5,13 @@
 #include "cli/vskcliargs.h"
 #include "cli/vskclijson.h"
 #include "cli/vskcliui.h"
+#include "climate/vskclimatefile.h"
+#include "climate/vskclimaterecalc.h"
 #include "core/vskdatafile.h"
 #include "core/vsksettings.h"
 #include "core/vskworkspace.h"
 #include "crop/vskcropsoilcalc.h"
+#include "output/vskclimatetable.h"
 #include "output/vskraintable.h"
 #include "output/vskreport.h"
 #include "rain/vskraincalc.h"
@@ -79,11 +82,25 @@ class Runner {
 
   // The files of the command line in session order, the first failure ending the run.
   bool Load() {
+    if (a_.climate && !OpenClimate(*a_.climate)) return false;
     if (a_.rain && !OpenRain(*a_.rain)) return false;
     if (a_.soil && !OpenSoil(*a_.soil)) return false;
     if (a_.crop && !OpenCrop(*a_.crop)) return false;
     if (a_.planting) ws_.session.PlantingDate = *a_.planting;
+    if (a_.command == Command::Eto && !OpenClimate(a_.file)) return false;
     if (a_.command == Command::Rain && !OpenRain(a_.file)) return false;
+    return true;
+  }
+
+  // The climate/ETo window right after opening: ETo and radiation recomputed, monthly
+  // summaries and averages.
+  bool OpenClimate(const std::string& path) {
+    std::string detail;
+    if (!OpenClimateFile(ws_, path, &detail)) {
+      ui_.AddDetailToLastError(detail);
+      return false;
+    }
+    RecomputeClimateTables(ws_);
     return true;
   }
 
@@ -126,6 +143,15 @@ class Runner {
   bool Compute(CommandOutput& output) {
     const ReportOptions report;
     switch (a_.command) {
+      case Command::Eto:
+        output.report = ClimateReport(ws_, report);
+        if (ws_.session.EtoKind == kEtoDayPM) {
+          for (int tab = 1; tab <= 13; ++tab) output.tables.push_back(DayEToPMTable(ws_, tab));
+        } else {
+          output.tables = {ClimateTable(ws_)};
+        }
+        output.json = [this](JsonWriter& json) { WriteEtoJson(json, ws_); };
+        return true;
       case Command::Rain:
         output.report = RainReport(ws_, report);
         output.tables = {RainTable(ws_)};

@@ -15,6 +15,9 @@ void WriteMessages(JsonWriter& json, const std::vector<CliMessage>& messages);
 // {"error": TEXT, "messages": [...]}
 std::string ErrorJson(const std::string& error, const std::vector<CliMessage>& messages);
 
+// The climate record and ETo tables as the climate/ETo window shows them.
+void WriteEtoJson(JsonWriter& json, const Workspace& ws);
+
 // The rain record as the rain window shows it.
 void WriteRainJson(JsonWriter& json, const Workspace& ws);
 

@@ -8,25 +8,18 @@ namespace {
 
 enum class Field { TMin, TMax, TMean, Humidity, Wind, Sunshine, Radiation, ETo };
 
-// Index of a field in ClimateState::AverageRow.
+// Index of a field in ClimateState::AverageRow (the column of the min/max layout; a mean
+// temperature has the column of TMax).
 int AverageIndex(Field f) {
   switch (f) {
-    case Field::TMin:
-      return 0;
+    case Field::TMin: return 1;
     case Field::TMax:
-      return 1;
-    case Field::TMean:
-      return 2;
-    case Field::Humidity:
-      return 3;
-    case Field::Wind:
-      return 4;
-    case Field::Sunshine:
-      return 5;
-    case Field::Radiation:
-      return 6;
-    case Field::ETo:
-      return 7;
+    case Field::TMean: return 2;
+    case Field::Humidity: return 3;
+    case Field::Wind: return 4;
+    case Field::Sunshine: return 5;
+    case Field::Radiation: return 6;
+    case Field::ETo: return 7;
   }
   return 7;
 }

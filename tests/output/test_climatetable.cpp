@@ -33,8 +33,12 @@ struct ClimateTableTest : ::testing::Test {
 
 TEST_F(ClimateTableTest, MonthlyLayoutWithMinMaxTemperatures) {
   ws.session.EtoKind = kEtoMonthPM;
+  const double averages[8] = {0, 12.04, 23.45, 66.4, 208, 6.44, 18.83, 3.971};
+  for (int c = 1; c <= 7; ++c) ws.climate.AverageRow[c] = averages[c];
   const TableContent t = ClimateTable(ws);
   ASSERT_EQ(t.RowCount(), 16);
+  EXPECT_EQ(t.RowTexts(15), (std::vector<std::string>{"Average", "12.0", "23.5", "66", "208", "6.4",
+                                                      "18.8", "3.97"}));
   ASSERT_EQ(t.ColumnCount(), 8);
   EXPECT_EQ(t.RowTexts(0), (std::vector<std::string>{"", "Min Temp", "Max Temp", "Humidity", "Wind",
                                                      "Sun", "Rad", "ETo"}));
