@@ -177,8 +177,8 @@ std::string GeneralFormat(double value) {
   std::string out;
   if (exponent >= 15 || std::fabs(value) < 0.00001) {
     out = digits.substr(0, 1);
-    if (digits.size() > 1) out += "." + digits.substr(1);
-    out += "E" + std::to_string(exponent);
+    if (digits.size() > 1) out.append(".").append(digits, 1);
+    out.append("E").append(std::to_string(exponent));
   } else if (exponent >= 0) {
     const size_t whole = static_cast<size_t>(exponent) + 1;
     if (digits.size() <= whole) {
