@@ -1,5 +1,7 @@
 #include "cli/vskclijson.h"
 
+#include "output/vskcwrtable.h"
+
 namespace vsk::cli {
 
 void WriteMessages(JsonWriter& json, const std::vector<CliMessage>& messages) {
@@ -141,6 +143,206 @@ void WriteRainJson(JsonWriter& json, const Workspace& ws) {
   json.EndArray();
   json.Key("total_rain").Real(ws.rain.TotalRain);
   json.Key("total_eff_rain").Real(ws.rain.TotalEffRain);
+}
+
+namespace {
+
+void DateOrNull(JsonWriter& json, DateSerial date) {
+  if (date == 0)
+    json.Null();
+  else
+    json.String(FormatDayMonth(date));
+}
+
+void RealArray(JsonWriter& json, const double* values, int count) {
+  json.BeginArray();
+  for (int i = 0; i < count; ++i) json.Real(values[i]);
+  json.EndArray();
+}
+
+}  // namespace
+
+void WriteCwrJson(JsonWriter& json, const Workspace& ws) {
+  json.Key("crop").String(ws.crop.CropName);
+  json.Key("rice").Bool(!ws.session.CropIsDry);
+  json.Key("planting");
+  DateOrNull(json, ws.session.PlantingDate);
+  json.Key("harvest");
+  DateOrNull(json, SessionHarvestDate(ws));
+  json.Key("kc_mid_corrected").Real(ws.crop.Kc[7]);
+  json.Key("kc_end_corrected").Real(ws.crop.Kc[8]);
+  json.Key("rows").BeginArray();
+  for (const TCwrRow& row : ws.cwr.CwrRows) {
+    const CwrTableRow v = CwrRowValues(ws, row);
+    json.BeginObject()
+        .Key("month")
+        .Count(row.Month)
+        .Key("decade")
+        .Count(row.Decade)
+        .Key("stage")
+        .String(row.Stage)
+        .Key("season_days")
+        .Count(row.SeasonDays)
+        .Key("last_day")
+        .Count(row.LastDay)
+        .Key("day_number")
+        .Count(row.DayNumber)
+        .Key("area_percent")
+        .Int(row.AreaPercent)
+        .Key("kc")
+        .Real(v.kc)
+        .Key("etc_mm_day")
+        .Real(v.etcPerDay)
+        .Key("etc_mm_dec")
+        .Real(v.etcDecade)
+        .Key("eff_rain_mm_dec")
+        .Real(v.effRain)
+        .Key("irr_req_mm_dec")
+        .Real(v.irrReq)
+        .EndObject();
+  }
+  json.EndArray();
+  const CwrTotals t = CwrColumnTotals(ws);
+  json.Key("totals")
+      .BeginObject()
+      .Key("etc_mm_dec")
+      .Real(t.etc)
+      .Key("eff_rain_mm_dec")
+      .Real(t.effRain)
+      .Key("irr_req_mm_dec")
+      .Real(t.irrReq)
+      .EndObject();
+}
+
+void WriteScheduleJson(JsonWriter& json, const Workspace& ws, const ScheduleView& view) {
+  const Options& o = ws.options;
+  json.Key("crop").String(ws.crop.CropName);
+  json.Key("soil").String(ws.soil.SoilName);
+  json.Key("rice").Bool(view.rice);
+  json.Key("planting");
+  DateOrNull(json, ws.session.PlantingDate);
+  json.Key("harvest");
+  DateOrNull(json, SessionHarvestDate(ws));
+  json.Key("adjusted").Bool(ws.session.ScheduleAdjusted);
+  json.Key("timing").Count(view.rice ? o.ricetimopt : o.timopt);
+  json.Key("application").Count(view.rice ? o.riceapplopt : o.applopt);
+  json.Key("efficiency").Count(view.rice ? o.riceappleff : o.appleff);
+  if (view.rice) {
+    const double soaking = ws.crop.PuddleDepth == MissingReal
+                               ? MissingReal
+                               : ws.crop.PuddleDepth + o.soakbelowpuddledepth / 100.0;
+    json.Key("land_preparation")
+        .BeginObject()
+        .Key("pre_timing")
+        .Count(o.prepuddlingtimopt)
+        .Key("pre_application")
+        .Count(o.prepuddlingapplopt)
+        .Key("puddling_timing")
+        .Count(o.puddlingtimopt)
+        .Key("puddling_application")
+        .Count(o.puddlingapplopt)
+        .Key("soaking_depth_m")
+        .Real(soaking)
+        .EndObject();
+  }
+  json.Key("days").BeginArray();
+  for (const ScheduleDayView& d : view.days) {
+    json.BeginObject();
+    json.Key("day_number").Count(d.DayNumber).Key("month").Count(d.Month).Key("day").Count(d.Day);
+    json.Key("stage").String(std::string(1, d.Stage));
+    if (view.rice) {
+      json.Key("depl_sm").Real(d.DeplSm).Key("depl_sat").Real(d.DeplSat);
+      json.Key("ks").Real(d.Ks).Key("eta").Real(d.ETa).Key("etc").Real(d.ETc);
+      json.Key("cum_eta").Real(d.CumETa).Key("cum_etc").Real(d.CumETc);
+      json.Key("rain").Real(d.Rain).Key("net_irr").Real(d.NetIrr);
+      json.Key("percolation").Real(d.Percolation).Key("loss").Real(d.Loss);
+      json.Key("gross_irr").Real(d.GrossIrr).Key("puddle_state").Count(d.PuddleState);
+    } else {
+      json.Key("rain").Real(d.Rain).Key("ks").Real(d.Ks);
+      json.Key("eta").Real(d.ETa).Key("etc").Real(d.ETc);
+      json.Key("cum_eta").Real(d.CumETa).Key("cum_etc").Real(d.CumETc);
+      json.Key("depl_percent").Real(d.DeplPercent).Key("net_irr").Real(d.NetIrr);
+      json.Key("gross_irr").Real(d.GrossIrr).Key("deficit").Real(d.Deficit);
+      json.Key("loss").Real(d.Loss);
+    }
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("events").BeginArray();
+  for (int k = 1; k <= kMaxEvents && ws.events.DayAt(k) != MissingInt; ++k)
+    json.BeginObject()
+        .Key("day")
+        .Count(ws.events.DayAt(k))
+        .Key("depth")
+        .Real(ws.events.DepthAt(k))
+        .EndObject();
+  json.EndArray();
+  const ScheduleSummary s =
+      ComputeScheduleSummary(view.totals, view.rice ? o.riceappleff : o.appleff);
+  json.Key("totals").BeginObject();
+  json.Key("gross_irrigation").Real(s.grossIrrigation);
+  json.Key("net_irrigation").Real(s.netIrrigation);
+  json.Key("irrigation_losses").Real(s.irrigationLosses);
+  if (view.rice) json.Key("percolation_losses").Real(s.percolationLosses);
+  json.Key("actual_water_use").Real(s.actualWaterUse);
+  json.Key("potential_water_use").Real(s.potentialWaterUse);
+  json.Key("efficiency_schedule").Real(s.efficiencySchedule);
+  json.Key("deficiency_schedule").Real(s.deficiencySchedule);
+  json.Key("total_rain").Real(s.totalRain);
+  json.Key("effective_rain").Real(s.effectiveRain);
+  json.Key("rain_loss").Real(s.rainLoss);
+  json.Key("moisture_deficit_harvest").Real(s.moistureDeficitHarvest);
+  json.Key("actual_irrigation_requirement").Real(s.actualIrrigationRequirement);
+  json.Key("efficiency_rain").Real(s.efficiencyRain);
+  json.EndObject();
+  const YieldReductions y = ComputeYieldReductions(view.totals, ws.crop.YieldResponse);
+  json.Key("yield").BeginObject();
+  json.Key("reduction_etc");
+  RealArray(json, y.reductionEtc, 5);
+  json.Key("ky");
+  RealArray(json, y.ky, 5);
+  json.Key("yield_reduction");
+  RealArray(json, y.yieldReduction, 5);
+  json.Key("cumulative");
+  RealArray(json, y.cumulative, 4);
+  json.EndObject();
+}
+
+void WriteSchemeJson(JsonWriter& json, const Workspace& ws, const SchemeResults& r) {
+  json.Key("pattern").String(ws.pattern.Name);
+  json.Key("crops").BeginArray();
+  for (int k = 1; k <= r.cropCount && k <= kMaxPatternCrops; ++k) {
+    const PatternEntry& e = ws.pattern.Entries[k];
+    json.BeginObject();
+    json.Key("name").String(e.Crop.CropName);
+    json.Key("crop_file").String(e.CropFileName);
+    json.Key("rice").Bool(!e.DryCrop);
+    json.Key("area").Int(e.Area);
+    json.Key("planting");
+    DateOrNull(json, e.PlantingDate);
+    json.Key("harvest");
+    DateOrNull(json, e.HarvestDate);
+    json.Key("monthly_supply");
+    RealArray(json, e.MonthlySupply + 1, 12);
+    json.EndObject();
+  }
+  json.EndArray();
+  double perDay[12], flow[12], actual[12];
+  for (int m = 1; m <= 12; ++m) {
+    perDay[m - 1] = SchemeMmPerDay(r, m);
+    flow[m - 1] = SchemeLitresPerSecond(r, m);
+    actual[m - 1] = SchemeActualAreaLitresPerSecond(r, m);
+  }
+  json.Key("net_scheme_mm_month");
+  RealArray(json, r.NetSchemeRequirement + 1, 12);
+  json.Key("net_scheme_mm_day");
+  RealArray(json, perDay, 12);
+  json.Key("net_scheme_l_s_ha");
+  RealArray(json, flow, 12);
+  json.Key("irrigated_area");
+  RealArray(json, r.IrrigatedArea + 1, 12);
+  json.Key("actual_area_l_s_ha");
+  RealArray(json, actual, 12);
 }
 
 }  // namespace vsk::cli

@@ -7,6 +7,8 @@
 #include "cli/vskcliui.h"
 #include "cli/vskjson.h"
 #include "core/vskworkspace.h"
+#include "output/vskscheduletable.h"
+#include "output/vskschemetable.h"
 
 namespace vsk::cli {
 
@@ -20,5 +22,14 @@ void WriteEtoJson(JsonWriter& json, const Workspace& ws);
 
 // The rain record as the rain window shows it.
 void WriteRainJson(JsonWriter& json, const Workspace& ws);
+
+// The crop water requirements window (rows of the last run).
+void WriteCwrJson(JsonWriter& json, const Workspace& ws);
+
+// The dry-crop or rice schedule window of a run.
+void WriteScheduleJson(JsonWriter& json, const Workspace& ws, const ScheduleView& view);
+
+// The scheme supply window.
+void WriteSchemeJson(JsonWriter& json, const Workspace& ws, const SchemeResults& results);
 
 }  // namespace vsk::cli
