@@ -12,14 +12,21 @@ enum class Field { TMin, TMax, TMean, Humidity, Wind, Sunshine, Radiation, ETo }
 // temperature has the column of TMax).
 int AverageIndex(Field f) {
   switch (f) {
-    case Field::TMin: return 1;
+    case Field::TMin:
+      return 1;
     case Field::TMax:
-    case Field::TMean: return 2;
-    case Field::Humidity: return 3;
-    case Field::Wind: return 4;
-    case Field::Sunshine: return 5;
-    case Field::Radiation: return 6;
-    case Field::ETo: return 7;
+    case Field::TMean:
+      return 2;
+    case Field::Humidity:
+      return 3;
+    case Field::Wind:
+      return 4;
+    case Field::Sunshine:
+      return 5;
+    case Field::Radiation:
+      return 6;
+    case Field::ETo:
+      return 7;
   }
   return 7;
 }

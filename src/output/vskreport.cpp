@@ -4,6 +4,47 @@
 
 namespace vsk {
 
+namespace {
+
+// Number of characters of a UTF-8 text (continuation bytes do not count), so that cells
+// such as "°C" take their visible width in fixed-width lines.
+size_t Width(std::string_view text) {
+  size_t n = 0;
+  for (char c : text)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+// The first `width` characters of a UTF-8 text.
+std::string_view Cut(std::string_view text, size_t width) {
+  size_t chars = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+      if (chars == width) return text.substr(0, i);
+      ++chars;
+    }
+  }
+  return text;
+}
+
+std::string LeftAlignCell(std::string_view text, int width) {
+  const size_t w = width > 0 ? static_cast<size_t>(width) : 0;
+  const size_t n = Width(text);
+  if (n >= w) return std::string(Cut(text, w));
+  return std::string(text) + std::string(w - n, ' ');
+}
+
+// Blanks before: half the surplus (rounded down); the rest after.
+std::string CentreCell(std::string_view text, int width) {
+  const size_t w = width > 0 ? static_cast<size_t>(width) : 0;
+  const size_t n = Width(text);
+  if (n >= w) return std::string(Cut(text, w));
+  const size_t before = (w - n) / 2;
+  return std::string(before, ' ') + std::string(text) + std::string(w - n - before, ' ');
+}
+
+}  // namespace
+
 void GridToText(const TableContent& table, std::vector<std::string>& lines, int firstWidth,
                 int otherWidth, bool commaSeparated) {
   const int rows = table.RowCount();
@@ -16,9 +57,9 @@ void GridToText(const TableContent& table, std::vector<std::string>& lines, int 
         line += cell;
         if (c < columns - 1) line += ',';
       } else if (c == 0) {
-        line += LeftAlignText(cell, ' ', firstWidth);
+        line += LeftAlignCell(cell, firstWidth);
       } else {
-        line += CentreText(cell, ' ', otherWidth);
+        line += CentreCell(cell, otherWidth);
       }
     }
     lines.push_back(std::move(line));

@@ -26,6 +26,15 @@ TEST(GridToText, FixedWidthCutsTheFirstColumnAndCentresTheOthers) {
   EXPECT_EQ(lines, (std::vector<std::string>{"Septem  ab   12.3456", ""}));
 }
 
+TEST(GridToText, CountsCharactersNotBytes) {
+  std::vector<std::string> lines;
+  GridToText(Table({{"°C", "MJ/m²/day"}}), lines, 3, 11, false);
+  EXPECT_EQ(lines[0], "°C  MJ/m²/day ");
+  lines.clear();
+  GridToText(Table({{"°C°C", "x"}}), lines, 3, 1, false);
+  EXPECT_EQ(lines[0], "°C°x");
+}
+
 TEST(GridToText, SeparatesTheHeadingFromTheBodyOnly) {
   // Two heading rows with an empty first cell, a body whose fifth row has an empty label.
   std::vector<std::string> lines;
