@@ -295,7 +295,7 @@ void WriteScheduleJson(JsonWriter& json, const Workspace& ws, const ScheduleView
   json.Key("actual_irrigation_requirement").Real(s.actualIrrigationRequirement);
   json.Key("efficiency_rain").Real(s.efficiencyRain);
   json.EndObject();
-  const YieldReductions y = ComputeYieldReductions(view.totals, ws.crop.YieldResponse);
+  const ScheduleYield y = ComputeScheduleYield(view.totals, ws.crop.YieldResponse);
   json.Key("yield").BeginObject();
   json.Key("reduction_etc");
   RealArray(json, y.reductionEtc, 5);

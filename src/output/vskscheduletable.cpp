@@ -102,7 +102,7 @@ std::string YieldLine(const std::string& label, const std::string values[5],
 }
 
 void AppendYieldLines(std::vector<std::string>& lines, const Workspace& ws,
-                      const YieldReductions& y) {
+                      const ScheduleYield& y) {
   const std::string heads[5] = {"A", "B", "C", "D", T(ws, Msg::OutSeason)};
   lines.push_back(YieldLine(T(ws, Msg::OutStageHeading), heads, ""));
   lines.emplace_back();
@@ -122,7 +122,7 @@ void AppendYieldLines(std::vector<std::string>& lines, const Workspace& ws,
 
 // Report lines 1 to 3 of both windows: stations, crop, soil, dates and the yield reduction.
 void AppendHeaderLines(std::vector<std::string>& lines, const Workspace& ws,
-                       const YieldReductions& y, bool rice) {
+                       const ScheduleYield& y, bool rice) {
   lines.push_back(
       LeftAlignText(LabelValue(ws, Msg::OutEtoStation, ws.climate.Data.Station, ":  "), ' ', 30) +
       Blanks(1) + LeftAlignText(LabelValue(ws, Msg::OutCrop, ws.crop.CropName), ' ', 30) +
@@ -169,8 +169,8 @@ ScheduleSummary ComputeScheduleSummary(const ScheduleRunTotals& t, int efficienc
   return s;
 }
 
-YieldReductions ComputeYieldReductions(const ScheduleRunTotals& t, const double yieldResponse[6]) {
-  YieldReductions y{};
+ScheduleYield ComputeScheduleYield(const ScheduleRunTotals& t, const double yieldResponse[6]) {
+  ScheduleYield y{};
   double eta = 0, etc = 0;
   double remaining = 1;  // product of (1 - y) over the stages so far
   bool cumulativeKnown = true;
@@ -300,7 +300,7 @@ std::string DryApplicationDescription(const Workspace& ws) {
   }
 }
 
-std::string YieldReductionText(const YieldReductions& yield) {
+std::string YieldReductionText(const ScheduleYield& yield) {
   return " " + BoxValue(yield.yieldReduction[4]) + " %";
 }
 
@@ -422,7 +422,7 @@ TableContent ScheduleTotalsTable(const Workspace& ws, const ScheduleView& view) 
 
 TableContent YieldTable(const Workspace& ws, const ScheduleView& view) {
   const double* ky = ws.crop.YieldResponse;
-  const YieldReductions y = ComputeYieldReductions(view.totals, ky);
+  const ScheduleYield y = ComputeScheduleYield(view.totals, ky);
   TableContent t(5, 6);
   t.headingRows = 1;
   t.SetText(0, 0, T(ws, Msg::OutStageHeading));
@@ -484,7 +484,7 @@ void AppendTotalsLines(std::vector<std::string>& lines, const Workspace& ws,
 std::vector<std::string> DryScheduleReportLines(const Workspace& ws, const ScheduleView& view,
                                                 const ReportOptions& options) {
   std::vector<std::string> lines;
-  const YieldReductions y = ComputeYieldReductions(view.totals, ws.crop.YieldResponse);
+  const ScheduleYield y = ComputeScheduleYield(view.totals, ws.crop.YieldResponse);
   AppendHeaderLines(lines, ws, y, false);
   lines.push_back(T(ws, Msg::OutCropSchedulingOptions));
   lines.push_back(Blanks(5) + LeftAlignText(T(ws, Msg::OutTimingLabel), ' ', 15) +
@@ -549,7 +549,7 @@ std::vector<std::string> RiceScheduleReportLines(const Workspace& ws, const Sche
     return FormatText(ws.text(pattern), args);
   };
   std::vector<std::string> lines;
-  const YieldReductions y = ComputeYieldReductions(view.totals, ws.crop.YieldResponse);
+  const ScheduleYield y = ComputeScheduleYield(view.totals, ws.crop.YieldResponse);
   AppendHeaderLines(lines, ws, y, true);
   lines.push_back(T(ws, Msg::OutRiceSchedulingOptions));
   lines.emplace_back();

@@ -47,7 +47,7 @@ struct ScheduleSummary {
 
 // Yield reductions in % (Ky as the factor): [0..3] stages A..D, [4] the season. MissingReal
 // where a stage (or the season) has no ETc, and for the cumulative value from there on.
-struct YieldReductions {
+struct ScheduleYield {
   double reductionEtc[5];
   double ky[5];
   double yieldReduction[5];
@@ -62,7 +62,7 @@ struct ScheduleView {
 };
 
 ScheduleSummary ComputeScheduleSummary(const ScheduleRunTotals& totals, int efficiency);
-YieldReductions ComputeYieldReductions(const ScheduleRunTotals& totals,
+ScheduleYield ComputeScheduleYield(const ScheduleRunTotals& totals,
                                        const double yieldResponse[6]);
 
 // The rows the table shows: every day, or in the irrigation format the days with an
@@ -84,7 +84,7 @@ std::string DryTimingDescription(const Workspace& ws);
 std::string DryTimingSecondLine(const Workspace& ws);
 std::string DryApplicationDescription(const Workspace& ws);
 // " " + season yield reduction + " %".
-std::string YieldReductionText(const YieldReductions& yield);
+std::string YieldReductionText(const ScheduleYield& yield);
 
 TableContent DryScheduleTable(const Workspace& ws, const ScheduleView& view);
 TableContent RiceScheduleTable(const Workspace& ws, const ScheduleView& view);

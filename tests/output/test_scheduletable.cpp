@@ -107,7 +107,7 @@ TEST_F(ScheduleTableTest, SummaryAndYieldFormulas) {
   const ScheduleSummary empty = ComputeScheduleSummary(none, 70);
   EXPECT_EQ(empty.efficiencySchedule, MissingReal);
   EXPECT_EQ(empty.efficiencyRain, MissingReal);
-  const YieldReductions y = ComputeYieldReductions(none, ws.crop.YieldResponse);
+  const ScheduleYield y = ComputeScheduleYield(none, ws.crop.YieldResponse);
   EXPECT_DOUBLE_EQ(y.reductionEtc[1], 10);
   EXPECT_DOUBLE_EQ(y.yieldReduction[1], 4);
   EXPECT_EQ(y.reductionEtc[2], MissingReal);  // stage C without ETc
