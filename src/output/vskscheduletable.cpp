@@ -301,7 +301,7 @@ std::string DryApplicationDescription(const Workspace& ws) {
 }
 
 std::string YieldReductionText(const ScheduleYield& yield) {
-  return " " + BoxValue(yield.yieldReduction[4]) + " %";
+  return std::string(" ").append(BoxValue(yield.yieldReduction[4])).append(" %");
 }
 
 TableContent DryScheduleTable(const Workspace& ws, const ScheduleView& view) {
@@ -459,7 +459,10 @@ std::vector<std::string> ScheduleReportTitleLines(const Workspace& ws, bool rice
   std::vector<std::string> lines = {
       "", T(ws, rice ? Msg::OutRiceScheduleTitle : Msg::OutDryScheduleTitle)};
   if (ws.session.ScheduleAdjusted)
-    lines.push_back("(" + T(ws, Msg::OutFile) + ws.session.File(DataKind::Schedule) + ")");
+    lines.push_back(std::string("(")
+                        .append(ws.text(Msg::OutFile))
+                        .append(ws.session.File(DataKind::Schedule))
+                        .append(")"));
   lines.emplace_back();
   return lines;
 }
