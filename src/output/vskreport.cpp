@@ -114,6 +114,20 @@ std::vector<std::string> SectionLines(const ReportSection& section) {
   return out;
 }
 
+std::vector<std::string> ReportTextFileLines(const std::vector<ReportSection>& sections,
+                                             const std::string& programName,
+                                             const std::string& dateTime) {
+  std::vector<std::string> out;
+  for (const ReportSection& section : sections) {
+    const auto lines = SectionLines(section);
+    out.insert(out.end(), lines.begin(), lines.end());
+  }
+  out.push_back(programName);
+  out.push_back(dateTime);
+  out.push_back(Blanks(150));
+  return out;
+}
+
 std::string JoinLines(const std::vector<std::string>& lines, const char* lineEnd) {
   std::string out;
   for (const auto& line : lines) {

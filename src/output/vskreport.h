@@ -47,6 +47,13 @@ std::vector<std::string> DataTitleLines(const std::string& title, const std::str
 // then the data lines.
 std::vector<std::string> SectionLines(const ReportSection& section);
 
+// A report as a text file holds it: the sections in order, then the summary band (the
+// program's name, the date and time of printing, and a line of 150 blanks that fixes the
+// text width). `programName` is the catalogue's "Veskaro 8.0 Bèta".
+std::vector<std::string> ReportTextFileLines(const std::vector<ReportSection>& sections,
+                                             const std::string& programName,
+                                             const std::string& dateTime);
+
 // The lines joined, each ended by `lineEnd`.
 std::string JoinLines(const std::vector<std::string>& lines, const char* lineEnd = "\n");
 

@@ -56,5 +56,15 @@ TEST(SectionLines, UpperCasesTheTitleLine) {
                                                        "", "Station: X"}));
 }
 
+TEST(ReportTextFileLines, SectionsInOrderThenTheSummaryBand) {
+  const ReportSection rain{{"", "Monthly rain data", "(File: r.CRM)", ""}, {"Station: X"}};
+  const ReportSection cwr{{"", "Crop Water Requirements", ""}, {"ETo station: Y"}};
+  const auto lines = ReportTextFileLines({rain, cwr}, "Veskaro 8.0 Bèta", "10/12/26 11:52");
+  EXPECT_EQ(lines, (std::vector<std::string>{"", "MONTHLY RAIN DATA", "(File: r.CRM)", "",
+                                             "Station: X", "", "CROP WATER REQUIREMENTS", "",
+                                             "ETo station: Y", "Veskaro 8.0 Bèta", "10/12/26 11:52",
+                                             std::string(150, ' ')}));
+}
+
 }  // namespace
 }  // namespace vsk
