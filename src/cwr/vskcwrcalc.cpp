@@ -34,11 +34,11 @@ int NextMonth(int m) {
 
 // Mean wind and minimum humidity over the n days from `start`, from the climate records of the
 // ETo kind in use. Measured ETo has no climate records: both are 0.
-StageClimate MeanStageClimate(const Workspace& ws, DateSerial start, int n) {
+StageClimate MeanStageClimate(const Workspace& ws, MonthDay start, int n) {
   const TClimateData& c = ws.climate.Data;
-  const DateSerial end = AddDays(start, n);  // the first day after the period
-  const int ms = DateMonth(start), ds = DateDay(start);
-  const int me = DateMonth(end), de = DateDay(end);
+  const MonthDay end = AddCalendarDays(start, n);  // the first day after the period
+  const int ms = start.month, ds = start.day;
+  const int me = end.month, de = end.day;
   StageClimate sum;
   switch (ws.session.EtoKind) {
     case 3: {  // monthly records, weighted by the days of each month in the period
@@ -69,8 +69,8 @@ StageClimate MeanStageClimate(const Workspace& ws, DateSerial start, int n) {
     case 1: {  // daily records: the plain mean over the days of the period
       if (n <= 0) return RecordClimate(c.Day[ms][ds]);
       for (int i = 0; i < n; ++i) {
-        const DateSerial day = AddDays(start, i);
-        const StageClimate r = RecordClimate(c.Day[DateMonth(day)][DateDay(day)]);
+        const MonthDay day = AddCalendarDays(start, i);
+        const StageClimate r = RecordClimate(c.Day[day.month][day.day]);
         sum.u2 += r.u2;
         sum.rhMin += r.rhMin;
       }
@@ -105,7 +105,7 @@ void CorrectKcForClimate(const Workspace& ws, TCropRecord& crop, DateSerial plan
   int before = crop.StageLength[1] + crop.StageLength[2];
   if (!mid) before += crop.StageLength[3];
   const int n = mid ? crop.StageLength[3] : crop.StageLength[4];
-  StageClimate sc = MeanStageClimate(ws, AddDays(planting, before), n);
+  StageClimate sc = MeanStageClimate(ws, AddCalendarDays(MonthDayOf(planting), before), n);
   if (ws.options.windaskmday) sc.u2 = sc.u2 / 86.4;  // km/day to m/s
   const double h = crop.CropHeight;                  // m
   const double correction = (0.04 * (sc.u2 - 2) - 0.004 * (sc.rhMin - 45)) * PowerOf(h / 3, 0.3);
@@ -164,9 +164,9 @@ void ComputeCwr(const Workspace& ws, TCropRecord crop, DateSerial planting, CwrR
   // The season starts with the nursery or land preparation for rice.
   int before = 0;
   if (rice) before = crop.DirectSowing ? out.RiceLandPrepDays : out.RiceNurseryDays;
-  const DateSerial seasonStart = AddDays(planting, -before);
-  int m = DateMonth(seasonStart);
-  int d = DateDay(seasonStart);
+  const MonthDay seasonStart = AddCalendarDays(MonthDayOf(planting), -before);
+  int m = seasonStart.month;
+  int d = seasonStart.day;
   int k = DecadeOfDay(d);
   int t = d - 10 * (k - 1);  // day in the decade
   int z = -before;           // day number, the planting day being 1

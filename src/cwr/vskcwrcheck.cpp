@@ -1,4 +1,5 @@
 // The data check that comes before every crop water requirement and schedule calculation.
+#include <cmath>
 #include <string>
 
 #include "climate/vskETocalc.h"
@@ -24,11 +25,13 @@ bool CwrDataOk(Workspace& ws, bool forSchedule, bool skipCropCheck, const TCropR
   const bool dry = ws.session.CropIsDry;
   int before = 0;  // rice: nursery or land preparation before transplanting
   if (!dry) before = LengthOrZero(crop.DirectSowing ? crop.StageLength[6] : crop.StageLength[5]);
-  const DateSerial seasonStart = AddDays(planting, -before);
-  const int m1 = DateMonth(seasonStart);
-  int m2 = DateMonth(harvest);
+  // Months of the season start and of the harvest, counted in the year of 365 days.
+  const int toHarvest = static_cast<int>(std::floor(harvest) - std::floor(planting));
+  const MonthDay plantingDay = MonthDayOf(planting);
+  const int m1 = AddCalendarDays(plantingDay, -before).month;
+  int m2 = AddCalendarDays(plantingDay, toHarvest).month;
   if (m1 >= m2) m2 += 12;
-  if (harvest - seasonStart + 1 >= 365) m2 = m1 + 11;  // a whole year or more: every month
+  if (toHarvest + before + 1 >= 365) m2 = m1 + 11;  // a whole year or more: every month
 
   // The first month of the season (1..12) for which `missing` holds, else 0.
   auto firstMissing = [&](auto missing) {

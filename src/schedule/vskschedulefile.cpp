@@ -141,7 +141,10 @@ bool ApplyNetIrrEntry(Workspace& ws, int day, std::string_view text, std::string
       AdjustIrrigationEvent(ws, day, 0);
       return true;
     case NetIrrEntry::Depth:
-      AdjustIrrigationEvent(ws, day, e.depth);
+      // A full list cannot take an irrigation later than all of its entries: say so rather
+      // than drop the entry silently.
+      if (AdjustIrrigationEvent(ws, day, e.depth) == EventEdit::NotStored)
+        ws.ui.message(ws.text(Msg::SchedAdjustFailed));
       return true;
   }
   return false;

@@ -52,8 +52,9 @@ struct NetIrrEntry {
 NetIrrEntry InterpretNetIrrEntry(std::string_view text, std::string_view oldText, bool dailyFormat);
 
 // The whole edit of a net-irrigation cell of day `day`: shows the message of an invalid or
-// out-of-range entry, otherwise adjusts the event list. True when the list was adjusted and
-// the schedule must be recomputed.
+// out-of-range entry, otherwise adjusts the event list ("Error; please report!!" when a full
+// list cannot hold the new irrigation). True when the schedule became adjusted and must be
+// recomputed.
 bool ApplyNetIrrEntry(Workspace& ws, int day, std::string_view text, std::string_view oldText,
                       bool dailyFormat);
 

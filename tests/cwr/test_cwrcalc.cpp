@@ -214,6 +214,35 @@ TEST_F(CwrTest, TransplantedRiceHasNurseryAndNurseryWithLandPreparation) {
   EXPECT_NEAR(r.DayKc[5][31], 1.05, 1e-12);
 }
 
+TEST_F(CwrTest, ResultsDoNotDependOnTheYearOfTheDateSerial) {
+  // A rice season of 20 land-preparation days before 10 March starts on 18 February in the year
+  // of 365 days, whatever the year of the planting date (2028 has a 29 February).
+  ws.session.CropIsDry = false;
+  UseDailyETo(1);
+  TCropRecord rice = DryCrop(10, 10, 10, 10, 1.05, 1.2, 0.9);
+  rice.DirectSowing = true;
+  rice.StageLength[6] = 20;
+  rice.Kc[6] = 1.1;
+  CwrResults r1994, r2028;
+  ComputeCwr(ws, rice, Date(10, 3), r1994);
+  ComputeCwr(ws, rice, EncodeDate(2028, 3, 10), r2028);
+  ASSERT_GE(r2028.CwrRowCount(), 2);
+  EXPECT_EQ(r2028.CwrRows[0].Month, 2);
+  EXPECT_EQ(r2028.CwrRows[0].Decade, 2);
+  EXPECT_EQ(r2028.CwrRows[0].SeasonDays, 3);  // 18 to 20 February
+  EXPECT_EQ(r2028.CwrRows[0].DayNumber, -17);
+  ASSERT_EQ(r2028.CwrRowCount(), r1994.CwrRowCount());
+  for (size_t i = 0; i < r1994.CwrRows.size(); ++i) {
+    SCOPED_TRACE(i);
+    const TCwrRow &a = r1994.CwrRows[i], &b = r2028.CwrRows[i];
+    EXPECT_EQ(a.Month, b.Month);
+    EXPECT_EQ(a.Decade, b.Decade);
+    EXPECT_EQ(a.SeasonDays, b.SeasonDays);
+    EXPECT_EQ(a.DayNumber, b.DayNumber);
+    EXPECT_EQ(r1994.DecadeETc[a.Month][a.Decade], r2028.DecadeETc[b.Month][b.Decade]);
+  }
+}
+
 // ---- climate correction of Kc ----
 
 class KcCorrectionTest : public CwrTest {
@@ -290,6 +319,23 @@ TEST_F(KcCorrectionTest, DailyDataTakeTheMeanOfTheStageDays) {
   }
   CorrectKcForClimate(ws, crop, Date(1, 3), KcStage::MidSeason);
   EXPECT_NEAR(crop.Kc[7], 1.15 + 0.04 * (3.5 - 2) - 0.004 * 55, 1e-12);
+}
+
+TEST_F(KcCorrectionTest, StagePeriodsAreCountedInTheYearOf365Days) {
+  // Planted on 1 December 1994, the mid-season starts 455 days later: on 1 March 1996 in the
+  // system's calendar (the serials would give 29 February, a day no table holds).
+  ws.session.EtoKind = 1;
+  ws.options.windaskmday = false;
+  for (int m = 1; m <= 12; ++m)
+    for (int d = 1; d <= MonthLength(m); ++d) {
+      TClimatePeriod& p = ws.climate.Data.Day[m][d];
+      p.TMin = p.TMax = 20;                // RHmin 100 %
+      p.Wind = m == 3 && d <= 10 ? 3 : 9;  // the ten stage days: 3 m/s
+    }
+  crop = DryCrop(300, 155, 10, 10, 0.4, 1.15, 0.7);
+  crop.CropHeight = 3;
+  CorrectKcForClimate(ws, crop, Date(1, 12), KcStage::MidSeason);
+  EXPECT_NEAR(crop.Kc[7], 1.15 + 0.04 * (3 - 2) - 0.004 * (100 - 45), 1e-12);
 }
 
 TEST_F(CwrTest, EndKcOfAtMostFortyFiveHundredthsIsNotCorrected) {

@@ -140,6 +140,70 @@ TEST_F(CwrDataOkTest, SeasonsOfAYearOrMoreAndWithinAMonthCheckEveryMonth) {
   EXPECT_EQ(e[2].substr(0, e[2].find('\r')), "ETo data (January)are not OK");
 }
 
+TEST_F(CwrDataOkTest, DailyDataAreCheckedDayByDay) {
+  ws.session.EtoKind = 4;
+  ws.session.RainKind = 1;
+  for (int m = 1; m <= 12; ++m)
+    for (int d = 1; d <= MonthLength(m); ++d) {
+      ws.climate.DayETo[m][d] = 4;
+      ws.rain.Data.DayRain[m][d] = 0;
+    }
+  EXPECT_TRUE(Check(true, Date(1, 3)));  // 1 March to 19 May
+  ws.rain.Data.DayRain[5][31] = MissingReal;
+  EXPECT_FALSE(Check(true, Date(1, 3)));
+  ws.climate.DayETo[4][30] = MissingReal;
+  EXPECT_FALSE(Check(true, Date(1, 3)));
+  const std::vector<std::string> e = Errors();
+  ASSERT_EQ(e.size(), 2u);
+  EXPECT_EQ(e[0].substr(0, e[0].find('\r')), "Rain data (May)are not OK");
+  EXPECT_EQ(e[1].substr(0, e[1].find('\r')), "ETo data (April)are not OK");
+}
+
+TEST_F(CwrDataOkTest, RiceSeasonStartsBeforeTransplantingAndNeedsRiceSoil) {
+  ws.session.CropIsDry = false;
+  TCropRecord& c = ws.crop;
+  for (int i = 1; i <= 4; ++i) c.StageLength[i] = 20;
+  c.StageLength[5] = 30;  // nursery from 23 February
+  c.StageLength[6] = 20;  // land preparation from 5 March
+  ws.climate.DecadeETo[2][3] = MissingReal;
+  ws.soil.MaxWaterDepth = 100;
+  ws.soil.DrainablePorosity = 10;
+  ws.soil.CrackDepletion = 0.4;
+  ws.soil.WaterAtPlanting = 20;
+  const DateSerial planting = Date(25, 3);
+  auto check = [&](bool forSchedule) {
+    return CwrDataOk(ws, forSchedule, true, c, planting, HarvestDate(c, planting));
+  };
+  EXPECT_FALSE(check(false));
+  c.DirectSowing = true;
+  EXPECT_TRUE(check(false));
+  ws.soil.MaxWaterDepth = MissingInt;  // rice needs its soil data also without a schedule
+  EXPECT_FALSE(check(false));
+  EXPECT_FALSE(check(true));
+  const std::vector<std::string> e = Errors();
+  ASSERT_EQ(e.size(), 3u);
+  EXPECT_EQ(e[0].substr(0, e[0].find('\r')), "ETo data (February)are not OK");
+  EXPECT_EQ(e[1], "Soil data are not OK\rCalculation of crop water requirement not possible");
+  EXPECT_EQ(e[2], "Soil data are not OK\rCalculation of irrigation schedule not possible");
+}
+
+TEST_F(CwrDataOkTest, LeapYearDateSerialsCountInTheYearOf365Days) {
+  // A default planting date may lie in a leap year: 31 January + 29 days is 1 March, so March
+  // belongs to the season (counting on the serials would stop at 29 February).
+  ws.climate.DecadeETo[3][1] = MissingReal;
+  const int lengths[] = {0, 7, 8, 7, 8};
+  for (int i = 1; i <= 4; ++i) ws.crop.StageLength[i] = lengths[i];
+  for (int year : {1994, 2028}) {
+    const DateSerial planting = EncodeDate(year, 1, 31);
+    EXPECT_FALSE(CwrDataOk(ws, true, false, ws.crop, planting, HarvestDate(ws.crop, planting)))
+        << year;
+  }
+  const std::vector<std::string> e = Errors();
+  ASSERT_EQ(e.size(), 2u);
+  EXPECT_EQ(e[0].substr(0, e[0].find('\r')), "ETo data (March)are not OK");
+  EXPECT_EQ(e[1], e[0]);
+}
+
 TEST_F(CwrDataOkTest, MonthlyDataAreSpreadOverDecades) {
   ws.session.EtoKind = 3;
   ws.session.RainKind = 3;

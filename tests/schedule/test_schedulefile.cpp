@@ -215,8 +215,12 @@ TEST_F(ScheduleFileTest, FullEventList) {
   EXPECT_EQ(AdjustIrrigationEvent(ws, 3, 99), EventEdit::Inserted);
   EXPECT_EQ(ws.events.IrrEventDay[2], 3);
   EXPECT_EQ(ws.events.IrrEventDay[kMaxEvents], 2 * (kMaxEvents - 1));
-  // A day later than all of a full list cannot be held.
+  // A day later than all of a full list cannot be held; the cell edit says so.
   EXPECT_EQ(AdjustIrrigationEvent(ws, 5000, 10), EventEdit::NotStored);
+  EXPECT_EQ(ws.events.IrrEventDay[kMaxEvents], 2 * (kMaxEvents - 1));
+  EXPECT_TRUE(ui.shown.empty());
+  EXPECT_TRUE(ApplyNetIrrEntry(ws, 5000, "10", "0.0", true));
+  EXPECT_EQ(ui.TextsOf("message"), std::vector<std::string>{"Error; please report!!"});
   EXPECT_EQ(ws.events.IrrEventDay[kMaxEvents], 2 * (kMaxEvents - 1));
   // Removing frees the last entry.
   EXPECT_EQ(AdjustIrrigationEvent(ws, 2, 0), EventEdit::Removed);
