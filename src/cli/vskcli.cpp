@@ -11,11 +11,21 @@
 #include "core/vsksettings.h"
 #include "core/vskworkspace.h"
 #include "crop/vskcropsoilcalc.h"
+#include "cwr/vskcwrcalc.h"
 #include "output/vskclimatetable.h"
+#include "output/vskcwrtable.h"
 #include "output/vskraintable.h"
 #include "output/vskreport.h"
+#include "output/vskscheduletable.h"
+#include "output/vskscheduleview.h"
+#include "output/vskschemetable.h"
 #include "rain/vskraincalc.h"
 #include "rain/vskrainrecalc.h"
+#include "schedule/vskcropschedulecalc.h"
+#include "schedule/vskricecwr.h"
+#include "schedule/vskriceschedulecalc.h"
+#include "schedule/vskriceschedulefile.h"
+#include "schedule/vskschedulefile.h"
 
 namespace vsk::cli {
 
@@ -80,13 +90,15 @@ class Runner {
     ws_.session.StartUp(ws_.options);
   }
 
-  // The files of the command line in session order, the first failure ending the run.
+  // The session, or the files of the command line in session order (the first failure ends
+  // the run); then the positional file of eto and rain.
   bool Load() {
     if (a_.climate && !OpenClimate(*a_.climate)) return false;
     if (a_.rain && !OpenRain(*a_.rain)) return false;
     if (a_.soil && !OpenSoil(*a_.soil)) return false;
     if (a_.crop && !OpenCrop(*a_.crop)) return false;
     if (a_.planting) ws_.session.PlantingDate = *a_.planting;
+    if (a_.events && !OpenEvents(*a_.events)) return false;
     if (a_.command == Command::Eto && !OpenClimate(a_.file)) return false;
     if (a_.command == Command::Rain && !OpenRain(a_.file)) return false;
     return true;
@@ -95,23 +107,41 @@ class Runner {
   // The climate/ETo window right after opening: ETo and radiation recomputed, monthly
   // summaries and averages.
   bool OpenClimate(const std::string& path) {
-    std::string detail;
-    if (!OpenClimateFile(ws_, path, &detail)) {
-      ui_.AddDetailToLastError(detail);
-      return false;
-    }
-    RecomputeClimateTables(ws_);
+    if (!ReadClimate(path)) return false;
+    ShowAsOpened(DataKind::Climate);
     return true;
   }
 
+  bool ReadClimate(const std::string& path) {
+    std::string detail;
+    if (OpenClimateFile(ws_, path, &detail)) return true;
+    ui_.AddDetailToLastError(detail);
+    return false;
+  }
+
+  // The rain window right after opening: sums, effective rain and totals.
   bool OpenRain(const std::string& path) {
-    RainFileDiagnostic diag;
-    if (!OpenRainFile(ws_, path, &diag)) {
-      AddDetail(diag.line, diag.token, "");
-      return false;
-    }
-    RecomputeRain(ws_);
+    if (!ReadRain(path)) return false;
+    ShowAsOpened(DataKind::Rain);
     return true;
+  }
+
+  bool ReadRain(const std::string& path) {
+    RainFileDiagnostic diag;
+    if (OpenRainFile(ws_, path, &diag)) return true;
+    AddDetail(diag.line, diag.token, "");
+    return false;
+  }
+
+  // What the input window of a kind computes when it opens on new data.
+  void ShowAsOpened(DataKind kind) {
+    if (kind == DataKind::Climate) RecomputeClimateTables(ws_);
+    if (kind == DataKind::Rain) RecomputeRain(ws_);
+  }
+
+  // A schedule file replays its irrigations (the dry-crop or rice reader by the crop).
+  bool OpenEvents(const std::string& path) {
+    return ws_.session.CropIsDry ? ReadScheduleFile(ws_, path) : ReadRiceScheduleFile(ws_, path);
   }
 
   bool OpenSoil(const std::string& path) {
@@ -157,14 +187,76 @@ class Runner {
         output.tables = {RainTable(ws_)};
         output.json = [this](JsonWriter& json) { WriteRainJson(json, ws_); };
         return true;
+      case Command::Cwr:
+        if (!ComputeCwrWindow()) return false;
+        output.report = CwrReport(ws_, report);
+        output.tables = {CwrTable(ws_)};
+        output.json = [this](JsonWriter& json) { WriteCwrJson(json, ws_); };
+        return true;
+      case Command::Schedule:
+        if (!ComputeScheduleWindow()) return false;
+        output.report = ScheduleReport(ws_, view_, report);
+        output.tables = {view_.rice ? RiceScheduleTable(ws_, view_) : DryScheduleTable(ws_, view_)};
+        output.json = [this](JsonWriter& json) { WriteScheduleJson(json, ws_, view_); };
+        return true;
       default:
         return false;
     }
   }
 
+  // The crop water requirements window: the data check (for rice also the schedule's), then
+  // the dry-crop or the rice calculation.
+  bool ComputeCwrWindow() {
+    const DateSerial planting = ws_.session.PlantingDate;
+    const DateSerial harvest = HarvestDate(ws_.crop, planting);
+    if (!CwrDataOk(ws_, false, false, ws_.crop, planting, harvest)) return false;
+    if (ws_.session.CropIsDry) {
+      ComputeCwr(ws_);
+    } else {
+      if (!CwrDataOk(ws_, true, false, ws_.crop, planting, harvest)) return false;
+      RiceCwrResult rice;
+      RiceCwr(ws_, ws_.crop, planting, rice);
+    }
+    StoreCorrectedKc(planting);
+    return true;
+  }
+
+  // The climate-corrected mid-season and end Kc of the run (Kc[7], Kc[8]), which the
+  // calculation derives on its own copy of the crop: the same correction on the session crop.
+  void StoreCorrectedKc(DateSerial planting) {
+    TCropRecord crop = ws_.crop;
+    CorrectKcForClimate(ws_, crop, planting, KcStage::MidSeason);
+    if (crop.Kc[4] > 0.45)
+      CorrectKcForClimate(ws_, crop, planting, KcStage::LateSeason);
+    else
+      crop.Kc[8] = crop.Kc[4];
+    ws_.crop.Kc[7] = crop.Kc[7];
+    ws_.crop.Kc[8] = crop.Kc[8];
+  }
+
+  // The schedule window of the crop's kind.
+  bool ComputeScheduleWindow() {
+    const DateSerial planting = ws_.session.PlantingDate;
+    const DateSerial harvest = HarvestDate(ws_.crop, planting);
+    if (!CwrDataOk(ws_, true, false, ws_.crop, planting, harvest)) return false;
+    if (ws_.session.CropIsDry) {
+      ComputeCwr(ws_);
+      view_ = DryScheduleView(ComputeDrySchedule(ws_), !a_.dailyTable);
+      return true;
+    }
+    if (!CheckRiceUserLists(ws_)) return false;
+    RiceEtcTables etc;
+    ComputeRiceEtc(ws_, ws_.crop, planting, true, etc);
+    RiceScheduleResult result;
+    RunRiceSchedule(ws_, etc, result);
+    view_ = RiceScheduleView(result, !a_.dailyTable);
+    return true;
+  }
+
   CliArgs a_;
   CliUi ui_;
   Workspace ws_;
+  ScheduleView view_;
 };
 
 }  // namespace

@@ -121,8 +121,8 @@ void AppendYieldLines(std::vector<std::string>& lines, const Workspace& ws,
 }
 
 // Report lines 1 to 3 of both windows: stations, crop, soil, dates and the yield reduction.
-void AppendHeaderLines(std::vector<std::string>& lines, const Workspace& ws,
-                       const ScheduleYield& y, bool rice) {
+void AppendHeaderLines(std::vector<std::string>& lines, const Workspace& ws, const ScheduleYield& y,
+                       bool rice) {
   lines.push_back(
       LeftAlignText(LabelValue(ws, Msg::OutEtoStation, ws.climate.Data.Station, ":  "), ' ', 30) +
       Blanks(1) + LeftAlignText(LabelValue(ws, Msg::OutCrop, ws.crop.CropName), ' ', 30) +

@@ -62,8 +62,7 @@ struct ScheduleView {
 };
 
 ScheduleSummary ComputeScheduleSummary(const ScheduleRunTotals& totals, int efficiency);
-ScheduleYield ComputeScheduleYield(const ScheduleRunTotals& totals,
-                                       const double yieldResponse[6]);
+ScheduleYield ComputeScheduleYield(const ScheduleRunTotals& totals, const double yieldResponse[6]);
 
 // The rows the table shows: every day, or in the irrigation format the days with an
 // irrigation and the last day.

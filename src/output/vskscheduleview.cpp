@@ -49,4 +49,31 @@ ScheduleView DryScheduleView(const DryScheduleResults& r, bool irrigationFormat)
   return view;
 }
 
+ScheduleView RiceScheduleView(const RiceScheduleResult& r, bool irrigationFormat) {
+  ScheduleView view;
+  view.rice = true;
+  view.irrigationFormat = irrigationFormat;
+  view.days.reserve(r.Rows.size());
+  for (const RiceScheduleRow& d : r.Rows) {
+    ScheduleDayView v = CommonFields(d);
+    v.DeplSm = d.DeplSm;
+    v.DeplSat = d.DeplSat;
+    v.Percolation = d.Percolation;
+    v.PuddleState = d.PuddleState;
+    view.days.push_back(v);
+  }
+  ScheduleRunTotals& t = view.totals;
+  t.TotNetIrr = r.Totals.TotNetIrr;
+  t.TotIrrLoss = r.Totals.TotIrrLoss;
+  t.TotRain = r.Totals.TotRain;
+  t.TotRainLoss = r.Totals.TotRainLoss;
+  t.TotPercolation = r.Totals.TotPercolation;
+  for (int s = 1; s <= 4; ++s) {
+    t.StageETa[s] = r.Totals.StageETa[s];
+    t.StageETc[s] = r.Totals.StageETc[s];
+  }
+  t.FinalDepletion = r.Totals.MoistDeficitAtHarvest;
+  return view;
+}
+
 }  // namespace vsk

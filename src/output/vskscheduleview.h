@@ -4,9 +4,11 @@
 
 #include "output/vskscheduletable.h"
 #include "schedule/vskcropschedulecalc.h"
+#include "schedule/vskricescheduledata.h"
 
 namespace vsk {
 
 ScheduleView DryScheduleView(const DryScheduleResults& results, bool irrigationFormat);
+ScheduleView RiceScheduleView(const RiceScheduleResult& results, bool irrigationFormat);
 
 }  // namespace vsk

@@ -47,6 +47,13 @@ inline void ExpectValue(const Json& json, double value) {
     EXPECT_EQ(json.number, value);
 }
 
+// A message as standard error shows it: line breaks as blanks.
+inline std::string OneLineOf(std::string text) {
+  for (char& c : text)
+    if (c == '\r' || c == '\n') c = ' ';
+  return text;
+}
+
 inline std::vector<std::string> Keys(std::initializer_list<const char*> keys) {
   return std::vector<std::string>(keys.begin(), keys.end());
 }
