@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "climate/vskETocalc.h"
 #include "core/vskworkspace.h"
@@ -116,6 +117,11 @@ void CorrectKcForClimate(const Workspace& ws, TCropRecord& crop, DateSerial plan
 }
 
 void ComputeCwr(const Workspace& ws, TCropRecord crop, DateSerial planting, CwrResults& out) {
+  ComputeCwr(ws, std::move(crop), ws.session.CropIsDry, planting, out);
+}
+
+void ComputeCwr(const Workspace& ws, TCropRecord crop, bool dryCrop, DateSerial planting,
+                CwrResults& out) {
   // The decade ETo in mm/day, whatever the unit held.
   double monthETo[13], decadeETo[13][4];
   for (int m = 0; m <= 12; ++m) {
@@ -130,7 +136,7 @@ void ComputeCwr(const Workspace& ws, TCropRecord crop, DateSerial planting, CwrR
   else
     crop.Kc[8] = crop.Kc[4];  // a low end-of-season Kc is not corrected
 
-  const bool rice = !ws.session.CropIsDry;
+  const bool rice = !dryCrop;
   if (rice) {
     out.RiceNurseryDays = LengthOrZero(crop.StageLength[5]);
     out.RiceLandPrepDays = LengthOrZero(crop.StageLength[6]);

@@ -32,6 +32,9 @@ void CorrectKcForClimate(const Workspace& ws, TCropRecord& crop, DateSerial plan
 // The day-by-day pass over the season of `crop` (taken by value: the corrected Kc[7], Kc[8]
 // stay in the copy) planted on `planting`; rewrites every field of `out`. Reads the climate,
 // rain, options and session state of `ws` and changes none of them. Assumes CwrDataOk passed.
+// `dryCrop` tells a dry crop from rice; without it the session crop's kind counts.
+void ComputeCwr(const Workspace& ws, TCropRecord crop, bool dryCrop, DateSerial planting,
+                CwrResults& out);
 void ComputeCwr(const Workspace& ws, TCropRecord crop, DateSerial planting, CwrResults& out);
 
 // The session crop planted on the session planting date, into ws.cwr.

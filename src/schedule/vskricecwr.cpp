@@ -55,17 +55,13 @@ void ComputeRiceEtc(Workspace& ws, const TCropRecord& crop, DateSerial planting,
   etc.Daily = ws.session.EtoKind == 1 || ws.session.EtoKind == 4;
   TCropRecord run = crop;
   if (forceDirectSowing) run.DirectSowing = true;
-  // The crop water requirement calculation takes the crop kind from the session; a rice crop
-  // of a cropping pattern is rice whatever the session crop is.
-  const bool sessionCropIsDry = ws.session.CropIsDry;
-  ws.session.CropIsDry = false;
+  // Both runs are rice runs, whatever the session crop is (a rice crop of a cropping pattern).
   for (int i = 1; i <= 8; ++i) run.Kc[i] = crop.KcDry[i];
-  ComputeCwr(ws, run, planting, ws.cwr);
+  ComputeCwr(ws, run, false, planting, ws.cwr);
   CopyEtc(ws, etc.EtcDry);
   for (int i = 1; i <= 8; ++i) run.Kc[i] = crop.Kc[i];
-  ComputeCwr(ws, run, planting, ws.cwr);
+  ComputeCwr(ws, run, false, planting, ws.cwr);
   CopyEtc(ws, etc.EtcWet);
-  ws.session.CropIsDry = sessionCropIsDry;
   for (int i = 1; i <= 4; ++i) etc.StageEnd[i] = ws.cwr.StageEnd[i];
 }
 
