@@ -322,9 +322,9 @@ changeinpercopt=1
 maxpercopt=1"""
 
 
-def session(file, crop, soil, planting):
+def session(file, crop, soil, planting, pattern="untitled"):
     files = [("Climate/ETo file", "NAIROBI.PEM"), ("Rain file", "NAIROBI.CRM"),
-             ("Crop file", crop), ("Soil file", soil), ("Cropping pattern file", "NAIROBI.PAT"),
+             ("Crop file", crop), ("Soil file", soil), ("Cropping pattern file", pattern),
              ("Scheduling file", "untitled")]
     lines = ["[Session files]"]
     lines += ["%s=%s" % (key, "examples/" + name if name != "untitled" else name)
@@ -341,3 +341,4 @@ if __name__ == "__main__":
     pattern()
     session("MAIZE.SES", "MAIZE.CRO", "LOAM.SOI", "15/03")
     session("RICE.SES", "RICE.CRO", "CLAY.SOI", "01/08")
+    session("SCHEME.SES", "untitled", "CLAY.SOI", "01/01", "NAIROBI.PAT")
