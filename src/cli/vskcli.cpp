@@ -8,6 +8,7 @@
 #include "climate/vskclimatefile.h"
 #include "climate/vskclimaterecalc.h"
 #include "core/vskdatafile.h"
+#include "core/vsksession.h"
 #include "core/vsksettings.h"
 #include "core/vskworkspace.h"
 #include "crop/vskcropsoilcalc.h"
@@ -26,6 +27,9 @@
 #include "schedule/vskriceschedulecalc.h"
 #include "schedule/vskriceschedulefile.h"
 #include "schedule/vskschedulefile.h"
+#include "scheme/vskpatterncalc.h"
+#include "scheme/vskschemecalc.h"
+#include "scheme/vsksessionloader.h"
 
 namespace vsk::cli {
 
@@ -36,6 +40,21 @@ struct CommandOutput {
   ReportSection report;
   std::vector<TableContent> tables;
   std::function<void(JsonWriter&)> json;
+};
+
+// The session loader with the located detail of a data file that failed to read added to
+// the reader's message.
+class CliSessionLoader : public SessionLoader {
+ public:
+  CliSessionLoader(Workspace& ws, CliUi& ui) : SessionLoader(ws), ui_(ui) {}
+  bool ReadDataFile(DataKind kind, const std::string& path) override {
+    if (SessionLoader::ReadDataFile(kind, path)) return true;
+    if (!FailureDetail(kind).empty()) ui_.AddDetailToLastError(FailureDetail(kind));
+    return false;
+  }
+
+ private:
+  CliUi& ui_;
 };
 
 class Runner {
@@ -93,11 +112,19 @@ class Runner {
   // The session, or the files of the command line in session order (the first failure ends
   // the run); then the positional file of eto and rain.
   bool Load() {
-    if (a_.climate && !OpenClimate(*a_.climate)) return false;
-    if (a_.rain && !OpenRain(*a_.rain)) return false;
-    if (a_.soil && !OpenSoil(*a_.soil)) return false;
-    if (a_.crop && !OpenCrop(*a_.crop)) return false;
-    if (a_.planting) ws_.session.PlantingDate = *a_.planting;
+    if (a_.session) {
+      // As opening the session in the desktop program: a listed file that is missing is
+      // skipped (the question is answered No), one that fails to read leaves its message.
+      CliSessionLoader loader(ws_, ui_);
+      if (!OpenSession(ws_, loader, *a_.session)) return false;
+    } else {
+      if (a_.climate && !OpenClimate(*a_.climate)) return false;
+      if (a_.rain && !OpenRain(*a_.rain)) return false;
+      if (a_.soil && !OpenSoil(*a_.soil)) return false;
+      if (a_.pattern && !ReadPatternFile(ws_, *a_.pattern)) return false;
+      if (a_.crop && !OpenCrop(*a_.crop)) return false;
+      if (a_.planting) ws_.session.PlantingDate = *a_.planting;
+    }
     if (a_.events && !OpenEvents(*a_.events)) return false;
     if (a_.command == Command::Eto && !OpenClimate(a_.file)) return false;
     if (a_.command == Command::Rain && !OpenRain(a_.file)) return false;
@@ -199,6 +226,15 @@ class Runner {
         output.tables = {view_.rice ? RiceScheduleTable(ws_, view_) : DryScheduleTable(ws_, view_)};
         output.json = [this](JsonWriter& json) { WriteScheduleJson(json, ws_, view_); };
         return true;
+      case Command::Scheme: {
+        int count = 0;
+        if (!SchemeSupply(ws_, count)) return false;
+        scheme_ = SchemeResultsOf(ws_, count);
+        output.report = SchemeReport(ws_, scheme_, report);
+        output.tables = {SchemeTable(ws_, scheme_)};
+        output.json = [this](JsonWriter& json) { WriteSchemeJson(json, ws_, scheme_); };
+        return true;
+      }
       default:
         return false;
     }
@@ -257,6 +293,7 @@ class Runner {
   CliUi ui_;
   Workspace ws_;
   ScheduleView view_;
+  SchemeResults scheme_;
 };
 
 }  // namespace

@@ -12,6 +12,16 @@ std::string T(const Workspace& ws, Msg id) {
 
 }  // namespace
 
+SchemeResults SchemeResultsOf(const Workspace& ws, int cropCount) {
+  SchemeResults r;
+  r.cropCount = cropCount;
+  for (int m = 1; m <= 12; ++m) {
+    r.NetSchemeRequirement[m] = ws.pattern.NetSchemeRequirement[m];
+    r.IrrigatedArea[m] = ws.pattern.IrrigatedArea[m];
+  }
+  return r;
+}
+
 double SchemeMmPerDay(const SchemeResults& r, int month) {
   const double net = r.NetSchemeRequirement[month];
   return net == MissingReal ? MissingReal : net / MonthLength(month);

@@ -18,6 +18,9 @@ struct SchemeResults {
   double IrrigatedArea[13] = {};         // % of the scheme area
 };
 
+// The results of the last scheme supply run of the pattern, for `cropCount` crops.
+SchemeResults SchemeResultsOf(const Workspace& ws, int cropCount);
+
 // Litres per second per hectare of a depth in mm/day.
 inline constexpr double kMmDayPerLitreSecondHa = 8.640001;
 

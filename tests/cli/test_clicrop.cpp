@@ -230,5 +230,61 @@ TEST(CliSchedule, UserDefinedRiceTimingHasNoTable) {
   EXPECT_EQ(defaults.err, "");
 }
 
+TEST(CliSession, TheExampleSession) {
+  InRepositoryRoot root;
+  const cli::CliOutput session = Cli({"schedule", "--session", "examples/MAIZE.SES"});
+  ASSERT_EQ(session.exitCode, 0) << session.err;
+  EXPECT_EQ(session.err, "");
+  MaizeSession s;
+  ASSERT_TRUE(CwrDataOk(s.ws, true, false, s.ws.crop, s.ws.session.PlantingDate, s.Harvest()));
+  ComputeCwr(s.ws);
+  const ScheduleView view = DryScheduleView(ComputeDrySchedule(s.ws), true);
+  // The same schedule as from the files; only the file names of the title differ.
+  const auto lines = SectionLines(ScheduleReport(s.ws, view, {}));
+  EXPECT_EQ(session.out, JoinLines(lines));
+  const cli::CliOutput rain =
+      Cli({"rain", "--session", "examples/MAIZE.SES", Example("NAIROBI.CRC")});
+  EXPECT_NE(rain.out.find("DECADE RAIN DATA"), std::string::npos);
+}
+
+TEST(CliSession, SessionsThatCannotBeUsed) {
+  TempDir dir;
+  WriteText(dir.File("BROKEN.SES"), "no section here\r\n");
+  const cli::CliOutput broken = Cli({"cwr", "--session", dir.File("BROKEN.SES")});
+  EXPECT_EQ(broken.exitCode, cli::kExitDataError);
+  EXPECT_EQ(broken.err, "error: Error reading session from file " + dir.File("BROKEN.SES") + "\n");
+
+  // A listed file that is missing is skipped (the question answered No); the data check then
+  // reports what is missing.
+  WriteText(dir.File("MOVED.SES"), "[Session files]\r\nClimate/ETo file=" + dir.File("GONE.PEM") +
+                                       "\r\nRain file=" + Example("NAIROBI.CRM") +
+                                       "\r\nCrop file=" + Example("MAIZE.CRO") +
+                                       "\r\nPlanting date=15/03/1994\r\n");
+  const cli::CliOutput moved = Cli({"cwr", "--session", dir.File("MOVED.SES"), "--format", "json"});
+  EXPECT_EQ(moved.exitCode, cli::kExitDataError);
+  const Json json = ParseJson(moved);
+  ASSERT_EQ(json["messages"].items.size(), 2u);
+  EXPECT_EQ(json["messages"][0]["kind"].text, "warning");
+  EXPECT_EQ(
+      json["messages"][0]["text"].text.rfind("Could not find ETo file " + dir.File("GONE.PEM"), 0),
+      0u);
+  EXPECT_EQ(json["error"].text.rfind("ETo data ", 0), 0u) << json["error"].text;
+
+  // A listed file that fails to read leaves its message (with the place it failed) and
+  // loading goes on; the data check then names the rain.
+  WriteText(dir.File("BAD.CRM"),
+            "VESKARO 8.0 Rain data\r\nX\r\n  4  3\r\n  0  0  0  0  0  0\r\n"
+            "  1.x\r\n");
+  WriteText(dir.File("BADRAIN.SES"),
+            "[Session files]\r\nClimate/ETo file=" + Example("NAIROBI.PEM") +
+                "\r\nRain file=" + dir.File("BAD.CRM") + "\r\nCrop file=" + Example("MAIZE.CRO") +
+                "\r\nPlanting date=15/03/1994\r\n");
+  const cli::CliOutput bad = Cli({"cwr", "--session", dir.File("BADRAIN.SES")});
+  EXPECT_EQ(bad.exitCode, cli::kExitDataError);
+  EXPECT_EQ(bad.err, "error: Error reading data from file " + dir.File("BAD.CRM") +
+                         " (line 5: \"1.x\")\nerror: Rain data are not OK Calculation of crop "
+                         "water requirement not possible\n");
+}
+
 }  // namespace
 }  // namespace vsk::test
