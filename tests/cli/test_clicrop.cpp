@@ -90,6 +90,30 @@ TEST(CliCwr, DryCropInEveryFormat) {
   EXPECT_EQ(json["totals"]["irr_req_mm_dec"].number, CwrColumnTotals(s.ws).irrReq);
 }
 
+TEST(CliCwr, EveryExampleCropInEveryFormat) {
+  struct Crop {
+    const char* file;
+    const char* soil;
+    const char* planting;
+  };
+  for (const Crop& c :
+       {Crop{"MAIZE.CRO", "LOAM.SOI", "15/03"}, Crop{"BEANS.CRO", "LOAM.SOI", "01/04"},
+        Crop{"TOMATO.CRO", "LOAM.SOI", "01/06"}, Crop{"POTATO.CRO", "LOAM.SOI", "15/10"},
+        Crop{"RICE.CRO", "CLAY.SOI", "01/08"}, Crop{"RICEDS.CRO", "CLAY.SOI", "15/10"}}) {
+    for (const char* command : {"cwr", "schedule"}) {
+      SCOPED_TRACE(std::string(c.file) + " " + command);
+      const auto args = FileArgs(command, c.file, c.soil, c.planting);
+      const cli::CliOutput text = Cli(args);
+      EXPECT_EQ(text.exitCode, 0) << text.err;
+      EXPECT_NE(text.out.find("Totals"), std::string::npos);
+      EXPECT_EQ(Cli(With(args, {"--format", "csv"})).exitCode, 0);
+      const Json json = ParseJson(Cli(With(args, {"--format", "json"})));
+      EXPECT_EQ(json["rice"].boolean, c.soil == std::string("CLAY.SOI"));
+      EXPECT_TRUE(json["messages"].items.empty());
+    }
+  }
+}
+
 TEST(CliCwr, RiceNeedsItsSoil) {
   const cli::CliOutput out =
       Cli({"cwr", "--climate", Example("NAIROBI.PEM"), "--rain", Example("NAIROBI.CRM"), "--crop",
