@@ -7,11 +7,11 @@ namespace vsk::cli {
 namespace {
 
 // The options with a value, and the commands that take each ("*" every command).
-struct OptionSpec {
+struct KnownOption {
   const char* name;
   const char* commands;
 };
-constexpr OptionSpec kOptions[] = {
+constexpr KnownOption kOptions[] = {
     {"--format", "*"},
     {"--settings", "*"},
     {"--session", "*"},
@@ -25,8 +25,8 @@ constexpr OptionSpec kOptions[] = {
     {"--pattern", "scheme"},
 };
 
-bool TakesOption(const OptionSpec& spec, const std::string& command) {
-  const std::string list = spec.commands;
+bool TakesOption(const KnownOption& known, const std::string& command) {
+  const std::string list = known.commands;
   if (list == "*") return true;
   return (" " + list + " ").find(" " + command + " ") != std::string::npos;
 }
@@ -62,14 +62,18 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const Texts& texts) {
 
   CliArgs a;
   a.commandName = args[0];
-  static const std::map<std::string, Command> commands = {{"eto", Command::Eto},
-                                                          {"rain", Command::Rain},
-                                                          {"cwr", Command::Cwr},
-                                                          {"schedule", Command::Schedule},
-                                                          {"scheme", Command::Scheme}};
-  const auto cmd = commands.find(a.commandName);
-  if (cmd == commands.end()) return Fail(say(Msg::CliUnknownCommand, {a.commandName}));
-  a.command = cmd->second;
+  const std::pair<const char*, Command> commands[] = {{"eto", Command::Eto},
+                                                      {"rain", Command::Rain},
+                                                      {"cwr", Command::Cwr},
+                                                      {"schedule", Command::Schedule},
+                                                      {"scheme", Command::Scheme}};
+  bool known = false;
+  for (const auto& [name, command] : commands)
+    if (a.commandName == name) {
+      a.command = command;
+      known = true;
+    }
+  if (!known) return Fail(say(Msg::CliUnknownCommand, {a.commandName}));
 
   std::map<std::string, std::string> values;
   std::vector<std::string> positional;
@@ -86,11 +90,11 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const Texts& texts) {
       name = name.substr(0, eq);
       hasValue = true;
     }
-    const OptionSpec* spec = nullptr;
-    for (const OptionSpec& s : kOptions)
-      if (name == s.name) spec = &s;
-    if (!spec) return Fail(say(Msg::CliUnknownOption, {name}));
-    if (!TakesOption(*spec, a.commandName))
+    const KnownOption* known = nullptr;
+    for (const KnownOption& s : kOptions)
+      if (name == s.name) known = &s;
+    if (!known) return Fail(say(Msg::CliUnknownOption, {name}));
+    if (!TakesOption(*known, a.commandName))
       return Fail(say(Msg::CliOptionNotForCommand, {name, a.commandName}));
     if (!hasValue) {
       if (i + 1 >= args.size()) return Fail(say(Msg::CliMissingValue, {name}));
