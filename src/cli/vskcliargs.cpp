@@ -67,13 +67,13 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, const Texts& texts) {
                                                       {"cwr", Command::Cwr},
                                                       {"schedule", Command::Schedule},
                                                       {"scheme", Command::Scheme}};
-  bool known = false;
+  bool commandFound = false;
   for (const auto& [name, command] : commands)
     if (a.commandName == name) {
       a.command = command;
-      known = true;
+      commandFound = true;
     }
-  if (!known) return Fail(say(Msg::CliUnknownCommand, {a.commandName}));
+  if (!commandFound) return Fail(say(Msg::CliUnknownCommand, {a.commandName}));
 
   std::map<std::string, std::string> values;
   std::vector<std::string> positional;
