@@ -28,10 +28,7 @@ std::string_view Cut(std::string_view text, size_t width) {
 }
 
 std::string LeftAlignCell(std::string_view text, int width) {
-  const size_t w = width > 0 ? static_cast<size_t>(width) : 0;
-  const size_t n = Width(text);
-  if (n >= w) return std::string(Cut(text, w));
-  return std::string(text) + std::string(w - n, ' ');
+  return LeftAlignChars(text, ' ', width);
 }
 
 // Blanks before: half the surplus (rounded down); the rest after.
@@ -44,6 +41,13 @@ std::string CentreCell(std::string_view text, int width) {
 }
 
 }  // namespace
+
+std::string LeftAlignChars(std::string_view text, char fill, int width) {
+  const size_t w = width > 0 ? static_cast<size_t>(width) : 0;
+  const size_t n = Width(text);
+  if (n >= w) return std::string(Cut(text, w));
+  return std::string(text) + std::string(w - n, fill);
+}
 
 void GridToText(const TableContent& table, std::vector<std::string>& lines, int firstWidth,
                 int otherWidth, bool commaSeparated) {

@@ -35,6 +35,13 @@ TEST(GridToText, CountsCharactersNotBytes) {
   EXPECT_EQ(lines[0], "°C°x");
 }
 
+TEST(LeftAlignChars, PadsAndCutsByCharacters) {
+  EXPECT_EQ(LeftAlignChars("1.30 °S", ' ', 9), "1.30 °S  ");
+  EXPECT_EQ(LeftAlignChars("Bogotá", ' ', 6), "Bogotá");
+  EXPECT_EQ(LeftAlignChars("Bogotá x", ' ', 6), "Bogotá");  // never cut inside "á"
+  EXPECT_EQ(LeftAlignChars("ab", '*', 4), "ab**");
+}
+
 TEST(GridToText, SeparatesTheHeadingFromTheBodyOnly) {
   // Two heading rows with an empty first cell, a body whose fifth row has an empty label.
   std::vector<std::string> lines;
