@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "core/vskglobal.h"
+#include "core/vsksession.h"
 #include "core/vskworkspace.h"
 #include "ui/vskmain.h"
 
@@ -27,32 +28,15 @@ bool TGraphForm::PictureFileDialog() {
   request.filterIndex = 1;
   request.initialDir = ws_.session.Current(FolderKind::Reports);
   request.mustExist = false;
-  for (;;) {
-    auto chosen = ws_.ui.saveFileDialog(request);
-    if (!chosen) return false;
-    const std::string required = chosen->filterIndex == 2 ? ".EMF" : ".BMP";
-    std::string path = chosen->path;
-    const std::string ext = FileExtension(path);
-    if (ext.empty()) {
-      path += required;
-    } else if (UpperCase(ext) != required) {
-      ws_.ui.error(FormatText(ws_.text(Msg::GuiWrongExtension), {required}));
-      continue;
-    }
-    if (DataFileExists(path)) {
-      const Answer a = ws_.ui.ask(AskKind::Warning,
-                                  FormatText(ws_.text(Msg::GuiFileExists), {path}),
-                                  Buttons::YesNoCancel);
-      if (a == Answer::No) continue;
-      if (a != Answer::Yes) return false;
-    }
-    ws_.session.Current(FolderKind::Reports) = FileFolder(path);
-    if (required == ".BMP")
-      SaveAsBitmap(path);
-    else
-      SaveAsMetafile(path);
-    return true;
-  }
+  const auto chosen = AskSaveFileName(ws_, request);
+  if (!chosen) return false;
+  const std::string& path = *chosen;
+  ws_.session.Current(FolderKind::Reports) = FileFolder(path);
+  if (UpperCase(FileExtension(path)) == ".EMF")
+    SaveAsMetafile(path);
+  else
+    SaveAsBitmap(path);
+  return true;
 }
 
 void TGraphForm::closeEvent(QCloseEvent* event) {

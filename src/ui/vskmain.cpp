@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "climate/vskETocalc.h"
+#include "climate/vskclimatefile.h"
 #include "core/vskglobal.h"
 #include "core/vsksettings.h"
 #include "core/vskworkspace.h"
@@ -124,7 +126,7 @@ void TMainForm::StartUp() {
   if (!ReadOptions(ws_.SettingsFile, ws_.options, false, false, ws_.texts))
     ws_.error(Msg::IniReadError);
   ws_.userTables = UserIrrigationTables();
-  ResetClimateModule(ws_);
+  ClearClimate(ws_);
   ws_.events.Clear();
   // Every kind to "no data", the first snapshot, the rain kind and crop kind of new data.
   ws_.session.StartUp(ws_.options);
@@ -132,9 +134,8 @@ void TMainForm::StartUp() {
 
 // ---- building ---------------------------------------------------------------------------
 
-QAction* TMainForm::AddAction(QMenu* menu, const char* name, std::string_view text,
-                              bool enabled) {
-  QAction* a = menu->addAction(MessageTextPlain(text));
+QAction* TMainForm::AddAction(QMenu* menu, const char* name, std::string_view text, bool enabled) {
+  QAction* a = menu->addAction(QStd(std::string(text)));
   a->setObjectName(QString::fromLatin1(name));
   a->setEnabled(enabled);
   return a;
@@ -175,8 +176,7 @@ void TMainForm::BuildToolBar() {
   estimateAction_->setObjectName(QStringLiteral("Estimate"));
   connect(newButton_, &QToolButton::clicked, this, [this] { NewCommand(); });
   connect(openButton_, &QToolButton::clicked, this, [this] { OpenCommand(); });
-  connect(saveButton_, &QToolButton::clicked, this,
-          [this] { SaveCommandRun(SaveCommand::Save); });
+  connect(saveButton_, &QToolButton::clicked, this, [this] { SaveCommandRun(SaveCommand::Save); });
   connect(closeButton_, &QToolButton::clicked, this, [this] { CloseCommand(); });
   connect(estimateButton_, &QToolButton::clicked, this, [this] { EstimateCommand(); });
   // Print, Chart and Options open windows and dialogs built by later work.
@@ -190,18 +190,23 @@ void TMainForm::BuildMenus() {
   // File
   fileMenu_ = bar->addMenu(QText(ws_, Msg::GuiMenuFile));
   fileMenu_->setObjectName(QStringLiteral("FileMenu"));
-  // The session commands come with the session module.
-  AddAction(fileMenu_, "NewSessionItem", ws_.text(Msg::GuiNewSession), false);
-  AddAction(fileMenu_, "OpenSessionItem", ws_.text(Msg::GuiOpenSession), false);
-  AddAction(fileMenu_, "SaveSessionItem", ws_.text(Msg::GuiSaveSession), false);
-  AddAction(fileMenu_, "SaveSessionAsItem", ws_.text(Msg::GuiSaveSessionAs), false);
-  AddAction(fileMenu_, "CloseSessionItem", ws_.text(Msg::GuiCloseSession), false);
+  QAction* newSession = AddAction(fileMenu_, "NewSessionItem", ws_.text(Msg::GuiNewSession));
+  connect(newSession, &QAction::triggered, this, [this] { CloseSessionCommand(); });
+  QAction* openSession = AddAction(fileMenu_, "OpenSessionItem", ws_.text(Msg::GuiOpenSession));
+  connect(openSession, &QAction::triggered, this, [this] { OpenSessionCommand(); });
+  QAction* saveSession = AddAction(fileMenu_, "SaveSessionItem", ws_.text(Msg::GuiSaveSession));
+  connect(saveSession, &QAction::triggered, this, [this] { SaveSessionCommand(false); });
+  QAction* saveSessionAs =
+      AddAction(fileMenu_, "SaveSessionAsItem", ws_.text(Msg::GuiSaveSessionAs));
+  connect(saveSessionAs, &QAction::triggered, this, [this] { SaveSessionCommand(true); });
+  QAction* closeSession = AddAction(fileMenu_, "CloseSessionItem", ws_.text(Msg::GuiCloseSession));
+  connect(closeSession, &QAction::triggered, this, [this] { CloseSessionCommand(); });
   fileMenu_->addSeparator();
   QMenu* newMenu = fileMenu_->addMenu(QText(ws_, Msg::GuiNew));
   newMenu->setObjectName(QStringLiteral("FileNewMenu"));
   QMenu* newClimate = newMenu->addMenu(QText(ws_, Msg::GuiNewClimate));
-  const Msg kindNames[7] = {Msg::GuiKindDayPM,   Msg::GuiKindDayPM,   Msg::GuiKindDecPM,
-                            Msg::GuiKindMonthPM, Msg::GuiKindDayMeas, Msg::GuiKindDecMeas,
+  const Msg kindNames[7] = {Msg::GuiKindDayPM,    Msg::GuiKindDayPM,   Msg::GuiKindDecPM,
+                            Msg::GuiKindMonthPM,  Msg::GuiKindDayMeas, Msg::GuiKindDecMeas,
                             Msg::GuiKindMonthMeas};
   const int order[6] = {3, 2, 1, 6, 5, 4};
   climateNewMenu_ = new QMenu(this);
@@ -361,12 +366,11 @@ void TMainForm::BuildMenus() {
 }
 
 void TMainForm::BuildModulePanel() {
-  const Msg captions[8] = {Msg::GuiModClimate, Msg::GuiModRain,     Msg::GuiModCrop,
-                           Msg::GuiModSoil,    Msg::GuiModCwr,      Msg::GuiModSchedule,
+  const Msg captions[8] = {Msg::GuiModClimate, Msg::GuiModRain,  Msg::GuiModCrop,
+                           Msg::GuiModSoil,    Msg::GuiModCwr,   Msg::GuiModSchedule,
                            Msg::GuiModCropPat, Msg::GuiModScheme};
-  const char* names[8] = {"ClimateSButton", "RainSButton",     "CropSButton",
-                          "SoilSButton",    "CWRSButton",      "ScheduleSButton",
-                          "CropPatSButton", "SchemeSButton"};
+  const char* names[8] = {"ClimateSButton", "RainSButton",     "CropSButton",    "SoilSButton",
+                          "CWRSButton",     "ScheduleSButton", "CropPatSButton", "SchemeSButton"};
   for (size_t i = 0; i < 8; ++i) {
     auto* b = new QToolButton(modulePanel_);
     b->setObjectName(QString::fromLatin1(names[i]));
@@ -383,10 +387,10 @@ void TMainForm::BuildModulePanel() {
 }
 
 void TMainForm::BuildStatusPanel() {
-  const Msg captions[7] = {Msg::GuiStatEto,      Msg::GuiStatRain,    Msg::GuiStatCrop,
-                           Msg::GuiStatSoil,     Msg::GuiStatPlanting, Msg::GuiStatCropPat,
+  const Msg captions[7] = {Msg::GuiStatEto,     Msg::GuiStatRain,     Msg::GuiStatCrop,
+                           Msg::GuiStatSoil,    Msg::GuiStatPlanting, Msg::GuiStatCropPat,
                            Msg::GuiStatSchedule};
-  const char* names[7] = {"etofileedit",  "rainfileedit",    "cropfileedit",    "soilfileedit",
+  const char* names[7] = {"etofileedit",    "rainfileedit",    "cropfileedit",    "soilfileedit",
                           "pldatefileedit", "croppatfileedit", "schedulefileedit"};
   auto* layout = new QHBoxLayout(statusPanel_);
   layout->setContentsMargins(1, 2, 1, 2);
@@ -679,7 +683,7 @@ void TMainForm::OpenClimateWindow(int etoKind, bool reload) {
       default:
         // The measured-ETo windows come with later work; their data are not kept without
         // a window.
-        ResetClimateModule(ws_);
+        ClearClimate(ws_);
         ws_.session.EtoKind = 0;
         return;
     }
@@ -700,7 +704,7 @@ void TMainForm::OpenCropWindow(bool dry) {
   ws_.session.CropIsDry = dry;
 }
 
-void TMainForm::OpenSoilWindow() {}  // comes with the soil window
+void TMainForm::OpenSoilWindow() {}         // comes with the soil window
 void TMainForm::OpenCropPatternWindow() {}  // comes with the cropping pattern window
 
 bool TMainForm::AskSaveChanges(std::string_view question) {
@@ -736,37 +740,13 @@ bool TMainForm::SaveActiveDataWindow(SaveCommand command) {
   return success;
 }
 
-std::optional<std::string> AskSaveFileName(Workspace& ws, const FileDialogRequest& dialog) {
-  const std::string required =
-      UpperCase(dialog.filter.size() >= 4 ? dialog.filter.substr(dialog.filter.size() - 4) : "");
-  for (;;) {
-    auto chosen = ws.ui.saveFileDialog(dialog);
-    if (!chosen) return std::nullopt;
-    std::string path = chosen->path;
-    const std::string ext = FileExtension(path);
-    if (ext.empty()) {
-      path += required;
-    } else if (UpperCase(ext) != required) {
-      ws.ui.error(FormatText(ws.text(Msg::GuiWrongExtension), {required}));
-      continue;
-    }
-    if (DataFileExists(path)) {
-      const Answer a = ws.ui.ask(AskKind::Warning, FormatText(ws.text(Msg::GuiFileExists), {path}),
-                                 Buttons::YesNoCancel);
-      if (a == Answer::No) continue;
-      if (a != Answer::Yes) return std::nullopt;
-    }
-    return path;
-  }
-}
-
-void TMainForm::CloseAllWindows() {
+bool TMainForm::CloseAllWindows() {
   ws_.session.CloseCancelled = false;
-  for (WindowSlot s : {WindowSlot::CropSchedule, WindowSlot::RiceSchedule, WindowSlot::Cwr,
-                       WindowSlot::Scheme}) {
+  for (WindowSlot s :
+       {WindowSlot::CropSchedule, WindowSlot::RiceSchedule, WindowSlot::Cwr, WindowSlot::Scheme}) {
     if (Tvskchildform* w = Window(s)) {
       BringToFront(w);
-      if (!w->close() || ws_.session.CloseCancelled) return;
+      if (!w->close() || ws_.session.CloseCancelled) return false;
     }
   }
   auto windows = mdi_->subWindowList();
@@ -774,9 +754,56 @@ void TMainForm::CloseAllWindows() {
     auto* w = qobject_cast<Tvskchildform*>(*it);
     if (!w || Window(w->Slot()) != w) continue;
     BringToFront(w);
-    if (!w->close() || ws_.session.CloseCancelled) return;
+    if (!w->close() || ws_.session.CloseCancelled) return false;
   }
   ReleaseModuleButtons();
+  return true;
+}
+
+bool TMainForm::ReadDataFile(DataKind kind, const std::string& path) {
+  // Only the climate/ETo data have their window in this program so far; the other kinds
+  // are left out rather than kept without a window.
+  if (kind != DataKind::Climate) return false;
+  return OpenClimateFile(ws_, path);
+}
+
+void TMainForm::OpenDataWindow(DataKind kind) {
+  switch (kind) {
+    case DataKind::Climate:
+      OpenClimateWindow(ws_.session.EtoKind, true);
+      break;
+    case DataKind::Rain:
+      OpenRainWindow(ws_.session.RainKind);
+      break;
+    case DataKind::Crop:
+      OpenCropWindow(ws_.session.CropIsDry);
+      break;
+    case DataKind::Soil:
+      OpenSoilWindow();
+      break;
+    case DataKind::Pattern:
+      OpenCropPatternWindow();
+      break;
+    case DataKind::Schedule:
+      break;
+  }
+}
+
+void TMainForm::RunScheduleCommand() {}  // the schedule windows come with later work
+
+void TMainForm::SaveSessionCommand(bool saveAs) {
+  Commit();
+  SaveSession(ws_, saveAs);
+}
+
+void TMainForm::OpenSessionCommand() {
+  Commit();
+  OpenSession(ws_, *this);
+}
+
+void TMainForm::CloseSessionCommand() {
+  Commit();
+  CloseSession(ws_, *this);
 }
 
 // ---- commands ---------------------------------------------------------------------------
@@ -887,9 +914,12 @@ void TMainForm::OpenCommandLineFile(const std::string& path) {
   if (ext == ".pen" || ext == ".pem" || ext == ".pec" || ext == ".ped" || ext == ".pmm" ||
       ext == ".pmc" || ext == ".pmd") {
     ws_.session.Current(FolderKind::Climate) = FileFolder(path);
-    if (ReadClimateFileInto(ws_, path)) OpenClimateWindow(ws_.session.EtoKind, true);
+    if (OpenClimateFile(ws_, path)) OpenClimateWindow(ws_.session.EtoKind, true);
+  } else if (ext == ".ses") {
+    ws_.session.Current(FolderKind::Session) = FileFolder(path);
+    OpenSession(ws_, *this, path);
   }
-  // Rain, crop, soil, pattern and session files open through their own modules.
+  // Rain, crop, soil and pattern files open with their windows, which come with later work.
 }
 
 void TMainForm::SaveCommandRun(SaveCommand command) {
@@ -993,6 +1023,7 @@ void TMainForm::ShowAbout() {
 void TMainForm::UpdateFileMenu() {
   Commit();
   const bool any = ChildCount() > 0;
+  Action("SaveSessionItem")->setEnabled(any);
   Action("OpenItem")->setEnabled(any && openButton_->isEnabled());
   Action("SaveItem")->setEnabled(any && saveButton_->isEnabled());
   Action("SaveAsItem")->setEnabled(any && saveButton_->isEnabled());
@@ -1007,8 +1038,8 @@ void TMainForm::UpdateEditMenu() {
     Action("UndoItem")->setEnabled(e->isUndoAvailable());
     Action("CutItem")->setEnabled(e->hasSelectedText() && !e->isReadOnly());
     Action("CopyItem")->setEnabled(e->hasSelectedText());
-    Action("PasteItem")->setEnabled(!QApplication::clipboard()->text().isEmpty() &&
-                                    !e->isReadOnly());
+    Action("PasteItem")
+        ->setEnabled(!QApplication::clipboard()->text().isEmpty() && !e->isReadOnly());
   }
 }
 
@@ -1039,8 +1070,8 @@ void TMainForm::ShowStatusField(int field, byte status, const std::string& name)
   const QString text = QStd(FileNameOnly(name)).toLower();
   f->setText(text);
   QPalette p = f->palette();
-  p.setColor(QPalette::WindowText, status == dsChanged ? QColor(Qt::red)
-                                                       : palette().color(QPalette::WindowText));
+  p.setColor(QPalette::WindowText,
+             status == dsChanged ? QColor(Qt::red) : palette().color(QPalette::WindowText));
   f->setPalette(p);
   const bool wide = f->fontMetrics().horizontalAdvance(text) > f->contentsRect().width();
   f->setAlignment((wide ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
@@ -1062,9 +1093,9 @@ void TMainForm::UpdateDataStatus() {
     if (kind == DataKind::Crop) cropChanged = true;
   }
   if (cropChanged) {
-    const WindowSlot other[2] = {s.CropIsDry ? WindowSlot::RiceSchedule : WindowSlot::CropSchedule,
-                                 s.CropIsDry ? WindowSlot::RiceScheduleGraph
-                                             : WindowSlot::CropScheduleGraph};
+    const WindowSlot other[2] = {
+        s.CropIsDry ? WindowSlot::RiceSchedule : WindowSlot::CropSchedule,
+        s.CropIsDry ? WindowSlot::RiceScheduleGraph : WindowSlot::CropScheduleGraph};
     for (WindowSlot slot : other)
       if (Tvskchildform* w = Window(slot)) w->close();
     s.ScheduleAdjusted = false;
@@ -1086,10 +1117,8 @@ void TMainForm::UpdateDataStatus() {
   const std::string& schedName = s.File(DataKind::Schedule);
   if (!shownScheduleValid_ || schedStatus != shownScheduleStatus_ ||
       schedName != shownScheduleName_) {
-    if (schedName != kUntitled || schedStatus == dsChanged)
-      ShowStatusField(6, schedStatus == dsNone ? dsChanged : schedStatus, schedName);
-    else
-      ShowStatusField(6, dsNone, schedName);
+    const bool shown = schedName != kUntitled || schedStatus == dsChanged;
+    ShowStatusField(6, shown ? schedStatus : static_cast<byte>(dsNone), schedName);
     if (ModuleButtonDown(ModuleButton::Schedule)) SetSaveButtons(true);
     shownScheduleValid_ = true;
     shownScheduleStatus_ = schedStatus;
@@ -1121,8 +1150,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   }
   if (ws_.session.SessionChanged == 1 && ChildCount() > 0) {
     const Answer a =
-        ws_.ui.ask(AskKind::Warning, ws_.text(Msg::GuiSaveSessionQuestion), Buttons::YesNoCancel);
-    if (a == Answer::Cancel || (a == Answer::Yes && !SaveSessionCommand(false))) {
+        ws_.ui.ask(AskKind::Warning, ws_.text(Msg::SesSaveChanges), Buttons::YesNoCancel);
+    if (a == Answer::Cancel || (a == Answer::Yes && !SaveSession(ws_, false))) {
       event->ignore();
       return;
     }

@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 
+#include "core/vsksession.h"
 #include "core/vsksessionstate.h"
 #include "ui/vskchild.h"
 #include "ui/vskrecent.h"
@@ -25,13 +26,14 @@ namespace vsk {
 struct Workspace;
 class TDataForm;
 class TEtoDataForm;
+class TPMClimateForm;
 
 enum class SaveCommand { Save, SaveAs, SaveAll };
 
 // The recent-file lists, one per kind of data file.
 enum class RecentKind : int { Climate = 0, Rain, Crop, Soil, Pattern, Schedule, None };
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public SessionHost {
   Q_OBJECT
  public:
   // `commandLine` is the file named on the command line (the arguments joined), or empty.
@@ -49,11 +51,18 @@ class TMainForm : public QMainWindow {
   void OpenCropPatternWindow();
   bool AskSaveChanges(std::string_view question);
   bool SaveActiveDataWindow(SaveCommand command);
-  void CloseAllWindows();
+  // False when a window refused to close.
+  bool CloseAllWindows() override;
   void SetFileButtons(bool enabled);
   void DisableToolButtons();
   void SetSaveButtons(bool enabled);
   void ReleaseModuleButtons();
+
+  // ---- the session commands' host ----
+  bool ReadDataFile(DataKind kind, const std::string& path) override;
+  void OpenDataWindow(DataKind kind) override;
+  bool AnyWindowOpen() const override { return ChildCount() > 0; }
+  void RunScheduleCommand() override;
 
   // ---- window registry ----
   void RegisterWindow(Tvskchildform* window);
@@ -75,9 +84,7 @@ class TMainForm : public QMainWindow {
   void SetOptionsButton(bool enabled);
   void ForgetShownStatus(DataKind kind);
   void AddRecentFile(RecentKind kind, const std::string& path);
-  const RecentFileList& Recent(RecentKind kind) const {
-    return recent_[static_cast<size_t>(kind)];
-  }
+  const RecentFileList& Recent(RecentKind kind) const { return recent_[static_cast<size_t>(kind)]; }
   QMenu* ClimateNewMenu() const { return climateNewMenu_; }
   void UpdateEstimateButton();
   void ChildMinimised(Tvskchildform* window);
@@ -86,6 +93,12 @@ class TMainForm : public QMainWindow {
   int ModulePanelHeight() const;
   // Commits the pending edit of the active input window.
   void Commit();
+
+  TPMClimateForm* OpenPenmanMonteithWindow() const;
+  // The text a table cell had when its edit began (one for all input tables).
+  std::string RememberedCellText;
+  // The estimation mode for new climate data (set by the options dialog; off at start).
+  bool NewDataEstimateAll = false;
 
   // ---- commands ----
   void NewCommand();
@@ -103,6 +116,10 @@ class TMainForm : public QMainWindow {
   void CentreAllCommand();
   void ShowWelcome();
   void ShowAbout();
+  void TileWindows(bool horizontal);
+  void SaveSessionCommand(bool saveAs);
+  void OpenSessionCommand();
+  void CloseSessionCommand();
 
   // Opens the file named on the command line.
   void OpenCommandLineFile(const std::string& path);
@@ -142,7 +159,9 @@ class TMainForm : public QMainWindow {
   void UpdateCalculationsMenu();
   void UpdateChartsMenu();
   void RebuildRecentMenu();
-  bool OpenByExtension(const std::string& path, bool fromOpenDialog);
+  bool OpenByExtension(const std::string& path);
+  void OpenIntoWindow(TDataForm* window, const std::string& path);
+  void AddChild(Tvskchildform* window);
   QAction* AddAction(QMenu* menu, const char* name, std::string_view text, bool enabled = true);
 
   Workspace& ws_;
@@ -151,6 +170,7 @@ class TMainForm : public QMainWindow {
   QWidget* modulePanel_ = nullptr;
   QWidget* statusPanel_ = nullptr;
   std::array<QToolButton*, static_cast<size_t>(ModuleButton::Count)> moduleButtons_{};
+  std::array<bool, static_cast<size_t>(ModuleButton::Count)> moduleDown_{};
   std::array<QLabel*, 7> statusCaptions_{};
   std::array<QLabel*, 7> statusFields_{};
   QToolButton* newButton_ = nullptr;

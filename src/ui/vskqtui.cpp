@@ -111,7 +111,8 @@ std::optional<FileDialogResult> QtUi::RunDialog(const FileDialogRequest& request
     dialog.setFileMode(QFileDialog::AnyFile);
     // The caller asks about replacing a file and checks the extension itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (!request.proposedName.empty()) dialog.selectFile(QString::fromStdString(request.proposedName));
+    if (!request.proposedName.empty())
+      dialog.selectFile(QString::fromStdString(request.proposedName));
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
