@@ -35,22 +35,27 @@ bool VskApplication::notify(QObject* receiver, QEvent* event) {
   return false;
 }
 
+std::string CommandLineFile(const std::vector<std::string>& args, bool& splash) {
+  std::string path;
+  for (const std::string& arg : args) {
+    if (arg == "--no-splash") {
+      splash = false;
+      continue;
+    }
+    if (!path.empty()) path += ' ';
+    path += arg;
+  }
+  return path;
+}
+
 int RunDesktopProgram(int argc, char** argv) {
   VskApplication app(argc, argv);
   // QApplication takes the number format from the environment: files and number text always
   // use ".".
   std::setlocale(LC_NUMERIC, "C");
   bool splash = true;
-  std::string commandLine;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--no-splash") {
-      splash = false;
-      continue;
-    }
-    if (!commandLine.empty()) commandLine += ' ';
-    commandLine += arg;
-  }
+  const std::string commandLine =
+      CommandLineFile(std::vector<std::string>(argv + 1, argv + argc), splash);
   QtUi ui;
   Workspace ws(ui);
   QApplication::setApplicationName(QText(ws, Msg::GuiAppTitle));

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <string>
+#include <vector>
 
 namespace vsk {
 
@@ -27,6 +28,10 @@ class VskApplication : public QApplication {
   Ui* ui_ = nullptr;
   const Texts* texts_ = nullptr;
 };
+
+// The command-line file: every argument but "--no-splash" (which clears `splash`), joined
+// with single blanks so that a path with blanks needs no quotes.
+std::string CommandLineFile(const std::vector<std::string>& args, bool& splash);
 
 // The program: splash, main window, command line and event loop. Returns the exit code.
 // Arguments other than "--no-splash" name the command-line file, joined with blanks.

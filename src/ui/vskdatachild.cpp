@@ -69,6 +69,7 @@ void TDataForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  main_.UnregisterWindow(this);
   QMdiSubWindow::closeEvent(event);
 }
 

@@ -46,6 +46,7 @@ void TGraphForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  main_.UnregisterWindow(this);
   QMdiSubWindow::closeEvent(event);
 }
 

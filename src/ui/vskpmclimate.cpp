@@ -153,6 +153,10 @@ QLineEdit* TPMClimateForm::Field(StationField field) const {
   return nullptr;
 }
 
+QWidget* TPMClimateForm::CellEditor() const {
+  return delegate_->Editor();
+}
+
 int TPMClimateForm::CurrentTab() const {
   return tabs_ ? tabs_->currentIndex() + 1 : 1;
 }

@@ -33,6 +33,8 @@ class TPMClimateForm : public TEtoDataForm {
   // ---- for tests and scripts ----
   ContentTableView* Table() const { return table_; }
   TableContentModel* Model() const { return model_; }
+  // The editor of the cell being edited, or nullptr.
+  QWidget* CellEditor() const;
   QLineEdit* Field(StationField field) const;
   QLineEdit* YearField() const { return year_; }
   QComboBox* LatitudeList() const { return latList_; }

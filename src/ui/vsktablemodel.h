@@ -49,6 +49,7 @@ class TableEntryDelegate : public QStyledItemDelegate {
   // Stores the edit in progress and closes its editor (the commit of a window).
   void CommitOpenEditor();
   bool Editing() const { return editor_ != nullptr; }
+  QWidget* Editor() const { return editor_; }
 
   std::function<int(int row, int column)> maxLength;  // 0: no limit
   QString allowedCharacters = QStringLiteral("[0-9.\\-]*");
