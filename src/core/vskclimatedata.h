@@ -40,8 +40,9 @@ struct ClimateState {
   double DayETo[13][32];    // mm/day
   bool TempMinMax = true;   // temperatures held as TMin/TMax (else TMean)
   int EToYear = MissingInt;
-  // The averages shown in the last row of the monthly tables: TMin, TMax, TMean, Humidity,
-  // Wind, Sunshine, Radiation, ETo.
+  // The averages shown in the last row of the monthly tables, by column (ClimateColumn of
+  // climate/vskETocalc.h): [1] TMin, [2] TMax (TMean when held as a mean), [3] Humidity,
+  // [4] Wind, [5] Sunshine, [6] Radiation, [7] ETo; [0] unused.
   double AverageRow[8];
 
   ClimateState() {

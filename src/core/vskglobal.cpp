@@ -1,5 +1,7 @@
 #include "core/vskglobal.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -175,8 +177,8 @@ std::string GeneralFormat(double value) {
   std::string out;
   if (exponent >= 15 || std::fabs(value) < 0.00001) {
     out = digits.substr(0, 1);
-    if (digits.size() > 1) out += "." + digits.substr(1);
-    out += "E" + std::to_string(exponent);
+    if (digits.size() > 1) out.append(".").append(digits, 1);
+    out.append("E").append(std::to_string(exponent));
   } else if (exponent >= 0) {
     const size_t whole = static_cast<size_t>(exponent) + 1;
     if (digits.size() <= whole) {
@@ -347,6 +349,8 @@ std::string FileNameOnly(std::string_view path) {
 
 bool DataFileExists(const std::string& path) {
   if (path.empty()) return false;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return false;  // a folder is no file
   errno = 0;
   if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
     std::fclose(f);
@@ -355,10 +359,10 @@ bool DataFileExists(const std::string& path) {
   return errno == EACCES;
 }
 
-bool IsValidDataFile(std::string_view firstLine, Ui* ui) {
+bool IsValidDataFile(std::string_view firstLine, Ui* ui, const Texts* texts) {
   const std::string_view line = firstLine.substr(0, 120);
   const bool ok = line.size() >= 9 && line.substr(0, 7) == "VESKARO" && line[8] >= '7';
-  if (!ok && ui) ui->error(DefaultText(Msg::NotValidFile));
+  if (!ok && ui) ui->error(texts ? (*texts)(Msg::NotValidFile) : DefaultText(Msg::NotValidFile));
   return ok;
 }
 

@@ -8,6 +8,7 @@
 namespace vsk {
 
 class Ui;
+class Texts;
 
 // A value that has no data. Compared for exact equality everywhere.
 inline constexpr double MissingReal = -99.9;
@@ -85,6 +86,6 @@ std::string FileNameOnly(std::string_view path);
 bool DataFileExists(const std::string& path);
 // A first line that starts with "VESKARO" and whose ninth character is "7" or more.
 // When it is not and `ui` is given, "This file is not a valid VESKARO file" is shown.
-bool IsValidDataFile(std::string_view firstLine, Ui* ui);
+bool IsValidDataFile(std::string_view firstLine, Ui* ui, const Texts* texts = nullptr);
 
 }  // namespace vsk

@@ -183,7 +183,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   int start = SectionLine(section);
   if (start < 0) {
     if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
-    lines_.push_back("[" + std::string(section) + "]");
+    lines_.push_back(std::string("[").append(section).append("]"));
     lines_.push_back(entry);
     return;
   }

@@ -201,8 +201,8 @@ std::string CrackDepletionText(double value) {
     if (carry) digits.insert(digits.begin(), '1');
   }
   const bool zero = digits.find_first_not_of('0') == std::string::npos;
-  std::string out =
-      (value < 0 && !zero ? "-" : "") + digits.substr(0, digits.size() - 1) + "." + digits.back();
+  std::string out(value < 0 && !zero ? "-" : "");
+  out.append(digits, 0, digits.size() - 1).append(".").push_back(digits.back());
   return RightAlignText(out, ' ', static_cast<int>(std::max<size_t>(out.size(), 5)));
 }
 

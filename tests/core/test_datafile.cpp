@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/vskdatafile.h"
+#include "core/vskglobal.h"
 #include "support/testfiles.h"
 
 namespace vsk {
@@ -62,6 +63,16 @@ TEST(DataFileReader, LinesEndAtCrLfLfOrCr) {
   EXPECT_EQ(line, "name  ");
   EXPECT_TRUE(n.AtEnd());
   EXPECT_EQ(n.LineNumber(), 3);
+}
+
+TEST(DataFiles, DataFileExists) {
+  test::TempDir dir;
+  const std::string file = dir.File("a.pem");
+  EXPECT_FALSE(DataFileExists(file));
+  test::WriteText(file, "x");
+  EXPECT_TRUE(DataFileExists(file));
+  EXPECT_FALSE(DataFileExists(dir.path()));
+  EXPECT_FALSE(DataFileExists(""));
 }
 
 TEST(WriteFileAtomic, ReplacesWholeOrNothing) {
