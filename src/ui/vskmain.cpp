@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -104,7 +105,10 @@ TMainForm::TMainForm(Workspace& ws, std::string commandLine)
   connect(idleTimer_, &QTimer::timeout, this, &TMainForm::IdleTick);
   ticks_.start();
   idleTimer_->start();
-  resize(1000, 720);
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    setGeometry(screen->availableGeometry());
+  else
+    resize(1000, 720);
 }
 
 TMainForm::~TMainForm() {

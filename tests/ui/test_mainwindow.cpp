@@ -33,6 +33,15 @@ using vsk::test::TempDir;
 
 namespace {
 
+// An object whose events fail, as an unexpected error in a command would.
+class FailingObject : public QObject {
+ public:
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::User) throw std::runtime_error("Disk on fire");
+    return QObject::event(e);
+  }
+};
+
 std::string Fixture(const std::string& name) {
   return std::string(VESKARO_TEST_DATA) + "/ui/" + name;
 }
@@ -394,6 +403,81 @@ class MainWindowTest : public QObject {
     QCOMPARE(ini.ReadString("Climate/ETo options", "showgeneralinfo", "?"), std::string("0"));
   }
 
+  void unexpectedErrorsReachTheApplicationHandler() {
+    FailingObject failing;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&failing, &event);
+    QCOMPARE(ui_->TextsOf("error"),
+             Strings({"Disk on fire\rAn error occurred. Please report this error to KELD"}));
+  }
+
+  void newMenuSwitchesTheKind() {
+    OpenMonthly();
+    Type(Climate(), 2, kTMax, "31");
+    ui_->answers = {Answer::Cancel};
+    main_->NewClimateKind(2);
+    QVERIFY(Climate());
+    QCOMPARE(int(ws_->session.StatusOf(DataKind::Climate)), int(dsChanged));
+    ui_->answers = {Answer::No};
+    main_->NewClimateKind(2);
+    QVERIFY(!Climate());
+    auto* decade = Climate(WindowSlot::DecEToPM);
+    QVERIFY(decade);
+    QCOMPARE(main_->ChildCount(), 1);
+    QCOMPARE(int(ws_->options.newetotype), 2);
+    QCOMPARE(int(ws_->session.EtoKind), 2);
+    QCOMPARE(int(ws_->session.StatusOf(DataKind::Climate)), int(dsNone));
+    QCOMPARE(decade->windowTitle(), QStringLiteral("Decade ETo Penman-Monteith - untitled"));
+    QCOMPARE(decade->Model()->Content().Text(5, 0), std::string("Month"));
+    QVERIFY(!main_->ToolButton("SaveToolButton")->isEnabled());
+  }
+
+  void minimisedWindowLeavesTheButtonsOff() {
+    OpenMonthly();
+    QVERIFY(main_->ToolButton("SaveToolButton")->isEnabled());
+    Climate()->showMinimized();
+    QVERIFY(!main_->ToolButton("SaveToolButton")->isEnabled());
+    QVERIFY(!main_->ToolButton("NewToolButton")->isEnabled());
+    QVERIFY(!main_->ModuleButtonDown(ModuleButton::Climate));
+    Climate()->showNormal();
+    QVERIFY(main_->ToolButton("SaveToolButton")->isEnabled());
+    QVERIFY(main_->ModuleButtonDown(ModuleButton::Climate));
+  }
+
+  void centreRestoresTheDesignSize() {
+    OpenMonthly();
+    auto* w = Climate();
+    const QSize design(w->DesignWidth, w->DesignHeight);
+    w->resize(design.width() + 120, design.height() - 80);
+    w->move(0, 0);
+    main_->CentreWindowCommand();
+    QCOMPARE(w->size(), design);
+    const int left =
+        std::max(0, int((main_->width() - main_->ModulePanelWidth() - w->width()) * 0.5) - 1);
+    QCOMPARE(w->x(), left);
+  }
+
+  void defaultsAreSavedAndLoaded() {
+    ws_->session.Default(FolderKind::Climate) = "/data/climate";
+    ws_->options.windaskmday = false;
+    ui_->answers = {Answer::Ok};
+    main_->SaveDefaultCommand();
+    ws_->options.windaskmday = true;
+    ws_->session.Default(FolderKind::Climate).clear();
+    ui_->answers = {Answer::Cancel};
+    main_->LoadDefaultCommand();
+    QVERIFY(ws_->options.windaskmday);
+    ui_->answers = {Answer::Ok};
+    main_->LoadDefaultCommand();
+    QVERIFY(!ws_->options.windaskmday);
+    QCOMPARE(ws_->session.Default(FolderKind::Climate), std::string("/data/climate"));
+    QCOMPARE(ui_->TextsOf("ask"),
+             Strings({"This will save the current settings for options and file locations",
+                      "This will load default settings for options and file locations",
+                      "This will load default settings for options and file locations"}));
+    QVERIFY(ui_->TextsOf("error").empty());
+  }
+
   void recentListKeepsItsOrder() {
     RecentFileList list;
     for (int i = 8; i >= 1; --i) list.Add("f" + std::to_string(i));
@@ -411,7 +495,7 @@ class MainWindowTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  VskApplication app(argc, argv);
   std::setlocale(LC_NUMERIC, "C");
   MainWindowTest test;
   return QTest::qExec(&test, argc, argv);
