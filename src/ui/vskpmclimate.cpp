@@ -25,7 +25,7 @@ namespace {
 
 // Rows of the table that the window shows without scrolling.
 int VisibleRows(int etoKind) {
-  return etoKind == kClimateMonthWindow ? 16 : 22;
+  return etoKind == kClimateMonthWindow ? 14 : 20;
 }
 
 QLineEdit* NumberEdit(QWidget* parent, int maxLength, const char* name) {
@@ -197,6 +197,7 @@ void TPMClimateForm::ShowTable() {
                          : etoKind_ == kClimateDecadeWindow ? DecEToPMTable(ws_)
                                                             : DayEToPMTable(ws_, tab);
   model_->SetContent(std::move(content));
+  table_->ShowHeadingRows();
 }
 
 void TPMClimateForm::Refresh() {

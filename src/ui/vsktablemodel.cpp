@@ -69,6 +69,23 @@ QVariant TableContentModel::data(const QModelIndex& index, int role) const {
   }
 }
 
+QVariant TableContentModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= content_.ColumnCount())
+    return QAbstractTableModel::headerData(section, orientation, role);
+  if (role == Qt::DisplayRole) {
+    QStringList lines;
+    for (int r = 0; r < content_.headingRows && r < content_.RowCount(); ++r)
+      lines << QBytes(content_.Text(r, section));
+    return lines.join(QLatin1Char('\n'));
+  }
+  if (role == Qt::FontRole) {
+    QFont f = QApplication::font();
+    f.setBold(true);
+    return f;
+  }
+  return QAbstractTableModel::headerData(section, orientation, role);
+}
+
 bool TableContentModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (!index.isValid() || role != Qt::EditRole) return false;
   if (!content_.At(index.row(), index.column()).editable) return false;
@@ -124,7 +141,9 @@ void TableEntryDelegate::CommitOpenEditor() {
 }
 
 ContentTableView::ContentTableView(QWidget* parent) : QTableView(parent) {
-  horizontalHeader()->hide();
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setStretchLastSection(true);
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -132,6 +151,12 @@ ContentTableView::ContentTableView(QWidget* parent) : QTableView(parent) {
   setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                   QAbstractItemView::SelectedClicked);
   setWordWrap(false);
+}
+
+void ContentTableView::ShowHeadingRows() {
+  auto* m = qobject_cast<TableContentModel*>(model());
+  if (!m) return;
+  for (int r = 0; r < m->rowCount(); ++r) setRowHidden(r, r < m->Content().headingRows);
 }
 
 void ContentTableView::FitColumns() {
@@ -154,7 +179,8 @@ QSize ContentTableView::SizeFor(int rows) const {
   int w = 2 * frameWidth();
   for (int c = 0; c < model()->columnCount(); ++c)
     if (!isColumnHidden(c)) w += columnWidth(c);
-  const int h = 2 * frameWidth() + rows * verticalHeader()->defaultSectionSize();
+  const int h = 2 * frameWidth() + horizontalHeader()->sizeHint().height() +
+                rows * verticalHeader()->defaultSectionSize();
   return {w, h};
 }
 

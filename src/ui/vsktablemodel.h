@@ -24,6 +24,8 @@ class TableContentModel : public QAbstractTableModel {
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
+  // The heading rows of a column, one line each: the view shows them in its fixed header.
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
@@ -66,6 +68,8 @@ class ContentTableView : public QTableView {
   explicit ContentTableView(QWidget* parent = nullptr);
   // Column widths from the content and the font; the size that shows `rows` rows whole.
   void FitColumns();
+  // The heading rows of the content stay in view as the header; their rows are hidden.
+  void ShowHeadingRows();
   QSize SizeFor(int rows) const;
 
  signals:
