@@ -308,6 +308,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(int(ws_->session.StatusOf(DataKind::Climate)), int(dsSaved));
   }
 
+  void oldFormatIsSavedUnderTheMonthlyExtension() {
+    main_->OpenCommandLineFile(Copy("oldstyle.PEN"));
+    QVERIFY(Climate());
+    QCOMPARE(Climate()->Field(StationField::Country)->text(), QStringLiteral("Lomaria"));
+    const std::string target = home_->File("oldstyle.PEm");
+    ui_->dialogAnswers = {target};
+    main_->SaveCommandRun(SaveCommand::Save);  // a .PEN file always asks for a name
+    QCOMPARE(ui_->dialogRequests.size(), size_t(1));
+    QCOMPARE(ui_->dialogRequests[0].proposedName, std::string("oldstyle.PEm"));
+    QCOMPARE(ui_->dialogRequests[0].filter,
+             std::string("Monthly ETo Penman Monteith (*.pem)|*.PEM"));
+    QCOMPARE(test::ReadText(target).substr(0, 24), std::string("VESKARO 8.0 Climate data"));
+    QCOMPARE(ws_->session.File(DataKind::Climate), target);
+  }
+
   void closingWithUnsavedChangesAsks() {
     OpenMonthly();
     Type(Climate(), 2, kTMax, "31");
