@@ -99,7 +99,7 @@ TMainForm::TMainForm(Workspace& ws, std::string commandLine)
 
   DisableToolButtons();
   ReleaseModuleButtons();
-  estimateButton_->setVisible(false);
+  estimateShown_->setVisible(false);
   idleTimer_ = new QTimer(this);
   idleTimer_->setInterval(200);
   connect(idleTimer_, &QTimer::timeout, this, &TMainForm::IdleTick);
@@ -149,6 +149,10 @@ QAction* TMainForm::Action(const char* name) const {
   return findChild<QAction*>(QString::fromLatin1(name));
 }
 
+bool TMainForm::EstimateShown() const {
+  return estimateShown_->isVisible();
+}
+
 QToolButton* TMainForm::ToolButton(const char* name) const {
   return findChild<QToolButton*>(QString::fromLatin1(name));
 }
@@ -157,12 +161,13 @@ void TMainForm::BuildToolBar() {
   QToolBar* bar = addToolBar(QStringLiteral("Tools"));
   bar->setObjectName(QStringLiteral("ToolBar"));
   bar->setMovable(false);
+  QAction* lastAdded = nullptr;
   auto make = [&](const char* name, Msg caption) {
     auto* b = new QToolButton(bar);
     b->setObjectName(QString::fromLatin1(name));
     b->setText(QText(ws_, caption));
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    bar->addWidget(b);
+    lastAdded = bar->addWidget(b);
     return b;
   };
   newButton_ = make("NewToolButton", Msg::GuiToolNew);
@@ -176,6 +181,7 @@ void TMainForm::BuildToolBar() {
   optionsButton_ = make("OptionsToolButton", Msg::GuiToolOptions);
   bar->addSeparator();
   estimateButton_ = make("EstimateSButton", Msg::GuiToolEstimate);
+  estimateShown_ = lastAdded;  // a tool bar shows or hides its widgets through their actions
   estimateAction_ = new QAction(this);
   estimateAction_->setObjectName(QStringLiteral("Estimate"));
   connect(newButton_, &QToolButton::clicked, this, [this] { NewCommand(); });
@@ -365,7 +371,7 @@ void TMainForm::BuildMenus() {
   estimateAction_->setShortcutContext(Qt::ApplicationShortcut);
   addAction(estimateAction_);
   connect(estimateAction_, &QAction::triggered, this, [this] {
-    if (estimateButton_->isVisible() && estimateButton_->isEnabled()) EstimateCommand();
+    if (estimateShown_->isVisible() && estimateButton_->isEnabled()) EstimateCommand();
   });
 }
 
@@ -631,10 +637,10 @@ void TMainForm::UpdateEstimateButton() {
   Tvskchildform* active = ActiveChild();
   const bool climateActive = active && IsClimateSlot(active->Slot());
   if (!pm || !climateActive || ws_.options.estimateall) {
-    estimateButton_->setVisible(false);
+    estimateShown_->setVisible(false);
     return;
   }
-  estimateButton_->setVisible(true);
+  estimateShown_->setVisible(true);
   estimateButton_->setEnabled(pm->EstimateAvailable());
 }
 

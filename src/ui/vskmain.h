@@ -137,6 +137,7 @@ class TMainForm : public QMainWindow, public SessionHost {
   }
   QLabel* StatusField(int index) const { return statusFields_[static_cast<size_t>(index)]; }
   QAction* Action(const char* name) const;
+  bool EstimateShown() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -182,6 +183,7 @@ class TMainForm : public QMainWindow, public SessionHost {
   QToolButton* optionsButton_ = nullptr;
   QToolButton* estimateButton_ = nullptr;
   QAction* estimateAction_ = nullptr;
+  QAction* estimateShown_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   QMenu* editMenu_ = nullptr;
   QMenu* calcMenu_ = nullptr;

@@ -134,7 +134,7 @@ void TableEntryDelegate::destroyEditor(QWidget* editor, const QModelIndex& index
 }
 
 void TableEntryDelegate::CommitOpenEditor() {
-  QWidget* editor = editor_;
+  QWidget* editor = Editor();
   if (!editor) return;
   emit commitData(editor);
   emit closeEditor(editor, QAbstractItemDelegate::NoHint);

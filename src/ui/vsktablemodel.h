@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <functional>
@@ -50,15 +51,16 @@ class TableEntryDelegate : public QStyledItemDelegate {
 
   // Stores the edit in progress and closes its editor (the commit of a window).
   void CommitOpenEditor();
-  bool Editing() const { return editor_ != nullptr; }
-  QWidget* Editor() const { return editor_; }
+  // An editor that the view closed is hidden at once and deleted later.
+  bool Editing() const { return editor_ && editor_->isVisible(); }
+  QWidget* Editor() const { return Editing() ? editor_.data() : nullptr; }
 
   std::function<int(int row, int column)> maxLength;  // 0: no limit
   QString allowedCharacters = QStringLiteral("[0-9.\\-]*");
   std::function<void(const QString& text)> onBeginEdit;
 
  private:
-  mutable QWidget* editor_ = nullptr;
+  mutable QPointer<QWidget> editor_;
 };
 
 // A table view for TableContent: no own headers (the content holds them), compact rows.

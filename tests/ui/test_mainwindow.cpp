@@ -120,7 +120,7 @@ class MainWindowTest : public QObject {
     }
     QCOMPARE(int(ws_->session.EtoKind), 0);
     QVERIFY(!main_->ToolButton("SaveToolButton")->isEnabled());
-    QVERIFY(!main_->ToolButton("EstimateSButton")->isVisible());
+    QVERIFY(!main_->EstimateShown());
     QVERIFY(ui_->shown.empty());
     main_->UpdateDataStatus();
     QCOMPARE(main_->windowTitle(), QStringLiteral("VESKARO - Session: "));
@@ -231,6 +231,23 @@ class MainWindowTest : public QObject {
     QCOMPARE(Cell(w, 3, kETo), std::string());
   }
 
+  void keyboardEntryGoesThroughTheCellEditor() {
+    OpenMonthly();
+    auto* w = Climate();
+    w->Table()->setFocus();
+    w->Table()->setCurrentIndex(w->Model()->index(4, kHum));
+    QTest::keyClick(w->Table(), Qt::Key_1);
+    auto* editor = qobject_cast<QLineEdit*>(w->CellEditor());
+    QVERIFY(editor);
+    QTest::keyClicks(editor, "0x0.");  // letters are refused, humidity takes two characters
+    QCOMPARE(editor->text(), QStringLiteral("10"));
+    QTest::keyClick(editor, Qt::Key_Return);  // the table stores the edit from its event loop
+    QTRY_VERIFY(!w->CellEditor());
+    QCOMPARE(Cell(w, 4, kHum), std::string("10"));
+    QCOMPARE(ws_->climate.Data.Month[3].Humidity, 10.0);
+    QVERIFY(ui_->shown.empty());
+  }
+
   void januaryEditChangesFebruaryAndDecember() {
     OpenMonthly();
     auto* w = Climate();
@@ -269,7 +286,7 @@ class MainWindowTest : public QObject {
     w->Table()->setFocus();
     w->Table()->setCurrentIndex(w->Model()->index(2, kTMin));
     main_->UpdateEstimateButton();
-    QVERIFY(estimate->isVisible());
+    QVERIFY(main_->EstimateShown());
     QVERIFY(!estimate->isEnabled());
     w->Table()->setCurrentIndex(w->Model()->index(15, kHum));  // the average row
     main_->UpdateEstimateButton();
@@ -282,6 +299,10 @@ class MainWindowTest : public QObject {
     QVERIFY(ws_->climate.Data.Month[4].Humidity != MissingReal);
     QVERIFY(!Cell(w, 5, kHum).empty());
     QCOMPARE(int(ws_->session.StatusOf(DataKind::Climate)), int(dsChanged));
+    // Hidden when the active child is no climate window or the data are estimated.
+    ws_->options.estimateall = true;
+    main_->UpdateEstimateButton();
+    QVERIFY(!main_->EstimateShown());
   }
 
   void saveAsWithAWrongExtensionAsksAgain() {
