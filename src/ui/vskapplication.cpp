@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <clocale>
 #include <exception>
+#include <filesystem>
 #include <memory>
 
 #include "core/vskmessages.h"
@@ -54,8 +55,15 @@ int RunDesktopProgram(int argc, char** argv) {
   // use ".".
   std::setlocale(LC_NUMERIC, "C");
   bool splash = true;
-  const std::string commandLine =
+  std::string commandLine =
       CommandLineFile(std::vector<std::string>(argv + 1, argv + argc), splash);
+  // Data file names are kept with their folder (sessions store them), so a name relative to
+  // the working folder is made whole.
+  if (!commandLine.empty()) {
+    std::error_code ec;
+    const auto whole = std::filesystem::absolute(commandLine, ec);
+    if (!ec) commandLine = whole.lexically_normal().string();
+  }
   QtUi ui;
   Workspace ws(ui);
   QApplication::setApplicationName(QText(ws, Msg::GuiAppTitle));
