@@ -132,7 +132,10 @@ void RecomputeAverages(Workspace& ws) {
 void RecomputeClimateTables(Workspace& ws) {
   RecomputeAll(ws);
   RecomputeMonthSummaries(ws);
-  RecomputeMeasuredMonthETo(ws);
+  // Of the measured kinds only the daily window derives its month values when it shows the
+  // data; the decade window shows the month values the table holds (from the file's month
+  // lines) until a decade is edited.
+  if (ws.session.EtoKind == 4) RecomputeMeasuredMonthETo(ws);
   RecomputeAverages(ws);
 }
 

@@ -16,15 +16,16 @@ void RecomputeAll(Workspace& ws);
 // data, for every month.
 void RecomputeMonthSummaries(Workspace& ws);
 
-// Month values of measured-ETo data: decade kind 5 the sum of the given decades (divided
-// by their number with etoasmmday on), daily kind 4 the mean of the given days of the
-// month; MissingReal when none. Monthly kind 6: nothing.
+// Month values of measured-ETo data as an edit derives them: decade kind 5 the sum of the
+// given decades (divided by their number with etoasmmday on), daily kind 4 the mean of the
+// given days of the month; MissingReal when none. Monthly kind 6: nothing.
 void RecomputeMeasuredMonthETo(Workspace& ws);
 
 // Every average of the average row (ColumnAverage 1..6, which also gives ETo).
 void RecomputeAverages(Workspace& ws);
 
-// All of the above in the order a climate/ETo window applies them after opening a file.
+// All of the above in the order a climate/ETo window applies them after opening a file; the
+// month values of measured decade data (kind 5) are shown as the table holds them.
 void RecomputeClimateTables(Workspace& ws);
 
 }  // namespace vsk

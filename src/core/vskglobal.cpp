@@ -110,6 +110,19 @@ DateSerial AddDays(DateSerial serial, int days) {
   return serial + days;
 }
 
+MonthDay MonthDayOf(DateSerial date) {
+  const CalendarDate d = DecodeDate(date);
+  return {d.month, d.day};
+}
+
+MonthDay AddCalendarDays(MonthDay md, int days) {
+  int n = (DayOfYear(md.month, md.day) - 1 + days) % 365;  // 0..364 after the next line
+  if (n < 0) n += 365;
+  int m = 1;
+  while (n >= MonthLength(m)) n -= MonthLength(m++);
+  return {m, n + 1};
+}
+
 std::optional<DateSerial> ParseDayMonth(std::string_view text) {
   const auto slash = text.find('/');
   if (slash == std::string_view::npos) return std::nullopt;

@@ -41,6 +41,19 @@ int DateMonth(DateSerial serial);
 int DateDay(DateSerial serial);
 DateSerial AddDays(DateSerial serial, int days);
 
+// A day of the system's calendar year of 365 days.
+struct MonthDay {
+  int month = 1;
+  int day = 1;
+};
+
+// Month and day of a date serial, and the day `days` days later (earlier when negative) in the
+// year of 365 days. A date serial may lie in a leap year (a default date, or a season counted
+// on from 1994 into 1996); counting on the serials would then meet a 29 February, which no
+// climate or rain table holds. Calculations count days with these.
+MonthDay MonthDayOf(DateSerial date);
+MonthDay AddCalendarDays(MonthDay md, int days);
+
 // "dd/mm" (one or two digits each) completed with "/1994"; 29/02 does not exist.
 std::optional<DateSerial> ParseDayMonth(std::string_view text);
 std::string FormatDayMonth(DateSerial serial);  // "dd/mm"

@@ -100,7 +100,7 @@ bool OpenDataFile(const Workspace& ws, const std::string& path, Ui* ui, std::str
   }
   DataFileReader first(content);
   if (!first.ReadLine(firstLine)) firstLine.clear();
-  if (!IsValidDataFile(firstLine, ui)) {
+  if (!IsValidDataFile(firstLine, ui, &ws.texts)) {
     SetDiag(diag, {1, firstLine.substr(0, 40), "not a VESKARO data file of version 7 or later"});
     return false;
   }

@@ -64,6 +64,7 @@ void FillRecord(Workspace& ws, int kind) {
   ws.climate.DayETo[3][7] = MissingReal;  // a gap survives the trip
   ws.climate.Data.Decade[4][2].Sunshine = MissingReal;
   ConvertClimateUnits(ws, false);
+  RecomputeMeasuredMonthETo(ws);  // the month values that typing the measured ETo gives
   RecomputeClimateTables(ws);
 }
 
@@ -144,7 +145,7 @@ TEST_P(ClimateFileRoundTrip, WriteThenReadGivesTheSameRecord) {
   EXPECT_EQ(back.session.StatusOf(DataKind::Climate), dsSaved);
   EXPECT_EQ(back.session.File(DataKind::Climate), path);
   // The values as read, ETo included; only what the file does not hold is derived.
-  RecomputeMeasuredMonthETo(back);
+  if (c.kind == 4) RecomputeMeasuredMonthETo(back);  // a .PMD file has no month values
   RecomputeAverages(back);
 
   const ClimateState& a = before;
@@ -257,6 +258,72 @@ TEST_F(ClimateFile, DailyLayouts) {
   EXPECT_EQ(daily[6], "-999");
   EXPECT_EQ(daily[7].substr(daily[7].size() - 9), "     1.23");
   EXPECT_EQ(daily[6 + 1 + 31 + 1], "-999");  // the year line of February
+}
+
+// Hand-written decade and daily files: every value lands in its period, and writing the
+// record again gives the same text byte for byte.
+std::string RightAligned(const std::string& text, size_t width) {
+  return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+
+TEST_F(ClimateFile, DecadeAndDailyLayoutsByHand) {
+  const std::string head =
+      "VESKARO 8.0 Climate data\r\n 0   %\r\nChile\r\nLa Serena\r\n 40.00\r\n"
+      " -33.90  -70.25\r\n";
+  const std::string climate = "  15.0  28.0   60.0  200.0    9.0  21.5";
+  auto eto = [](int m, int part) {  // m.pp as text, right-aligned in 9 characters
+    const std::string pp = part < 10 ? "0" + std::to_string(part) : std::to_string(part);
+    return RightAligned(std::to_string(m) + "." + pp, 9);
+  };
+  std::string pec = head, ped = head;
+  pec[pec.find('%')] = '2';
+  ped[ped.find('%')] = '1';
+  const int days[] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  for (int m = 1; m <= 12; ++m) {
+    for (int k = 1; k <= 3; ++k) pec += climate + eto(m, 10 * k) + "\r\n";
+    pec += climate + eto(m, 5) + "\r\n";
+    ped += "2015\r\n";
+    for (int d = 1; d <= days[m]; ++d) ped += climate + eto(m, d) + "\r\n";
+    ped += climate + eto(m, 99) + "\r\n";
+  }
+  struct Case {
+    const char* name;
+    const std::string& text;
+    int kind;
+  } cases[] = {{"hand.PEC", pec, 2}, {"hand.PED", ped, 1}};
+  for (const Case& c : cases) {
+    WriteText(dir.File(c.name), c.text);
+    ASSERT_TRUE(ReadClimateFile(ws, dir.File(c.name))) << c.name;
+    const ClimateState& r = ws.climate;
+    EXPECT_EQ(ws.session.EtoKind, c.kind);
+    EXPECT_EQ(r.Data.Station, "La Serena");
+    EXPECT_EQ(r.Data.Altitude, 40);
+    EXPECT_EQ(r.Data.Latitude, 33.9);
+    EXPECT_TRUE(r.Data.South);
+    EXPECT_EQ(r.Data.Longitude, 70.25);
+    EXPECT_TRUE(r.Data.West);
+    EXPECT_EQ(r.MonthETo[7], c.kind == 2 ? 7.05 : 7.99);
+    EXPECT_EQ(r.Data.Month[7].Wind, 200);
+    if (c.kind == 2) {
+      EXPECT_EQ(r.DecadeETo[7][1], 7.1);
+      EXPECT_EQ(r.DecadeETo[12][3], 12.3);
+      EXPECT_EQ(r.Data.Decade[7][2].Sunshine, 9);
+      EXPECT_EQ(r.Data.Decade[7][2].Radiation, 21.5);
+      EXPECT_EQ(r.EToYear, MissingInt);
+    } else {
+      EXPECT_EQ(r.DayETo[2][28], 2.28);
+      EXPECT_EQ(r.DayETo[2][29], MissingReal);
+      EXPECT_EQ(r.MonthETo[2], 2.99);
+      EXPECT_EQ(r.DayETo[12][31], 12.31);
+      EXPECT_EQ(r.Data.Day[3][1].Humidity, 60);
+      EXPECT_EQ(r.Data.Day[3][1].TMin, 15);
+      EXPECT_EQ(r.EToYear, 2015);
+    }
+    const std::string copy = dir.File(std::string("copy_") + c.name);
+    ASSERT_TRUE(WriteClimateFile(ws, copy));
+    EXPECT_EQ(ReadText(copy), c.text) << c.name;
+  }
+  EXPECT_TRUE(ui.shown.empty());
 }
 
 // A file of 28 February values on a line of 31: the last three are ignored.

@@ -69,8 +69,11 @@ TEST_F(Recalc, EstimationMode) {
   EXPECT_EQ(ws.climate.MonthETo[6], 5);
   EXPECT_EQ(ws.climate.Data.Month[7].Sunshine, MissingReal);  // incomplete: cleared
   EXPECT_EQ(ws.climate.MonthETo[7], MissingReal);
-  // June's missing maximum leaves July and May without soil heat flux.
+  // June's missing maximum leaves July and May without soil heat flux; May's sunshine was
+  // already estimated on its first day when that was found.
   EXPECT_EQ(ws.climate.MonthETo[5], MissingReal);
+  EXPECT_EQ(ws.climate.Data.Month[5].Radiation, MissingReal);
+  EXPECT_NEAR(ws.climate.Data.Month[5].Sunshine, 7.184524750232143, 1e-12);
   EXPECT_NE(ws.climate.MonthETo[2], MissingReal);
 }
 
@@ -119,18 +122,27 @@ TEST_F(Recalc, DailyDataMonthValues) {
 }
 
 TEST_F(Recalc, MeasuredMonthValues) {
+  // Decade data: an edit derives the month from its decades ...
   ws.session.EtoKind = 5;
   ws.climate.DecadeETo[1][1] = 4.0;
   ws.climate.DecadeETo[1][2] = 5.0;
-  RecomputeClimateTables(ws);
+  RecomputeMeasuredMonthETo(ws);
   EXPECT_EQ(ws.climate.MonthETo[1], 4.5);
   EXPECT_EQ(ws.climate.MonthETo[2], MissingReal);
   ws.options.etoasmmday = false;
   ws.climate.DecadeETo[1][1] = 40;
   ws.climate.DecadeETo[1][2] = 50;
-  RecomputeClimateTables(ws);
+  RecomputeMeasuredMonthETo(ws);
   EXPECT_EQ(ws.climate.MonthETo[1], 90);
-  EXPECT_EQ(ws.climate.AverageRow[kColETo], 90);
+  // ... while showing the data keeps the month values the table holds.
+  ws.climate.MonthETo[1] = 93;
+  ws.climate.MonthETo[3] = 7;
+  ws.climate.DecadeETo[4][1] = 30;
+  RecomputeClimateTables(ws);
+  EXPECT_EQ(ws.climate.MonthETo[1], 93);
+  EXPECT_EQ(ws.climate.MonthETo[3], 7);
+  EXPECT_EQ(ws.climate.MonthETo[4], MissingReal);
+  EXPECT_EQ(ws.climate.AverageRow[kColETo], 100);
 
   ws.session.EtoKind = 4;
   for (int d = 1; d <= 31; ++d) ws.climate.DayETo[2][d] = d <= 28 ? 3.0 : 30.0;

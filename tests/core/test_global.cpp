@@ -37,6 +37,19 @@ TEST(Calendar, DateSerials) {
   EXPECT_EQ(FormatDayMonth(AddDays(EncodeDate(1994, 2, 28), 1)), "01/03");
 }
 
+TEST(Calendar, CountingOnTheYearOf365Days) {
+  const MonthDay leap = MonthDayOf(EncodeDate(2028, 2, 28));
+  const MonthDay next = AddCalendarDays(leap, 1);  // no 29 February in the system's year
+  EXPECT_EQ(next.month, 3);
+  EXPECT_EQ(next.day, 1);
+  const MonthDay back = AddCalendarDays({1, 1}, -1);
+  EXPECT_EQ(back.month, 12);
+  EXPECT_EQ(back.day, 31);
+  const MonthDay far = AddCalendarDays({12, 31}, 365 * 3 + 60);
+  EXPECT_EQ(far.month, 3);
+  EXPECT_EQ(far.day, 1);
+}
+
 TEST(Calendar, ParseDayMonth) {
   EXPECT_FALSE(ParseDayMonth("29/02"));
   EXPECT_FALSE(ParseDayMonth("31/04"));

@@ -396,6 +396,21 @@ TEST(CropFile, BadFilesFailWithTheirMessageAndChangeNothing) {
   }
 }
 
+TEST(CropFile, InvalidHeaderShowsTheTextInForce) {
+  // A language file may replace the message; the crop and soil readers show its text.
+  TempDir dir;
+  const std::string soil = dir.File("old.soi");
+  WriteText(soil, "VESKARO 6.0 Soil Data\r\nLoam\r\n 1.4E+0002\r\n40\r\n120\r\n20\r\n");
+  for (const std::string& path : {DataPath("crop/version6.cro"), soil}) {
+    ScriptedUi ui;
+    Workspace ws(ui, {2026, 12, 10});
+    ws.texts.Replace(Msg::NotValidFile, "Keine gueltige Datei");
+    const bool read = path == soil ? ReadSoilFile(ws, path) : ReadCropFile(ws, path);
+    EXPECT_FALSE(read) << path;
+    EXPECT_EQ(ui.TextsOf("error"), std::vector<std::string>{"Keine gueltige Datei"}) << path;
+  }
+}
+
 TEST(CropFile, FailedWriteReportsAndKeepsTheSession) {
   ScriptedUi ui;
   Workspace ws(ui, {2026, 12, 10});

@@ -269,6 +269,65 @@ TEST(InterpolateDecadeRain, DecadesFollowTheSlopeAndKeepTheTotal) {
   EXPECT_GT(D.d[8][1], D.d[8][3]);
 }
 
+TEST(InterpolateDecadeRain, ExactDecadesOfTheAdjustmentSteps) {
+  // Expected values computed independently of this code, following the steps one by one:
+  // the middle decade moves in steps of 0.05, a dry middle decade drops to 0 and the outer
+  // decades are lowered in the proportion of the neighbouring months.
+  struct Case {
+    std::initializer_list<double> months;
+    int m;
+    double d1, d2, d3;
+  };
+  const Case cases[] = {
+      // Dry month between equal wet ones: equal outer decades.
+      {{90, 0, 90, 90, 90, 90, 90, 90, 90, 90, 90, 90},
+       2,
+       0.074999999999925127,
+       0,
+       0.074999999999925127},
+      // Its wet neighbour: the middle decade was raised from 30 by 85 steps.
+      {{90, 0, 90, 90, 90, 90, 90, 90, 90, 90, 90, 90},
+       1,
+       32.833333333333272,
+       34.249999999999901,
+       22.833333333333268},
+      // Rising, peak and falling months.
+      {{10, 25, 60, 120, 200, 260, 180, 90, 40, 15, 5, 0},
+       4,
+       32.73333333333337,
+       39.100000000000051,
+       48.28888888888892},
+      {{10, 25, 60, 120, 200, 260, 180, 90, 40, 15, 5, 0},
+       6,
+       84.433333333333081,
+       93.316666666666293,
+       82.211111111110853},
+      // December (0 mm) between 5 and 10 mm: the next month takes twice the share.
+      {{10, 25, 60, 120, 200, 260, 180, 90, 40, 15, 5, 0},
+       12,
+       0.038888888888888862,
+       0,
+       0.077777777777777724},
+      // A dry previous month: its share is 0, so only the last decade is lowered.
+      {{0, 0, 0, 0, 300, 0, 0, 0, 0, 0, 0, 0}, 4, 0, 0, 0.13333333333308861},
+      {{0, 0, 0, 0, 300, 0, 0, 0, 0, 0, 0, 0},
+       5,
+       85.699999999999022,
+       128.54999999999853,
+       85.699999999999022},
+      {{0, 0, 0, 0, 300, 0, 0, 0, 0, 0, 0, 0}, 1, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    double M[13];
+    Fill(M, c.months);
+    Decades D;
+    InterpolateDecadeRain(M, D.d);
+    EXPECT_NEAR(D.d[c.m][1], c.d1, 1e-9) << "month " << c.m << " of " << M[c.m];
+    EXPECT_NEAR(D.d[c.m][2], c.d2, 1e-9) << "month " << c.m << " of " << M[c.m];
+    EXPECT_NEAR(D.d[c.m][3], c.d3, 1e-9) << "month " << c.m << " of " << M[c.m];
+  }
+}
+
 TEST(InterpolateDecadeRain, MissingNeighbours) {
   double M[13];
   Fill(M, {MissingReal, 60, 90, MissingReal, 3, 300, MissingReal, 45, MissingReal, 30, 60,

@@ -1,0 +1,134 @@
+// The data check that comes before every crop water requirement and schedule calculation.
+#include <cmath>
+#include <string>
+
+#include "climate/vskETocalc.h"
+#include "core/vskworkspace.h"
+#include "crop/vskcropsoilcalc.h"
+#include "cwr/vskcwrcalc.h"
+#include "rain/vskraincalc.h"
+
+namespace vsk {
+
+namespace {
+
+constexpr int kWholeDataSet = 13;  // a data set missing or incomplete, not one month
+
+int LengthOrZero(int v) {
+  return v == MissingInt ? 0 : v;
+}
+
+}  // namespace
+
+bool CwrDataOk(Workspace& ws, bool forSchedule, bool skipCropCheck, const TCropRecord& crop,
+               DateSerial planting, DateSerial harvest) {
+  const bool dry = ws.session.CropIsDry;
+  int before = 0;  // rice: nursery or land preparation before transplanting
+  if (!dry) before = LengthOrZero(crop.DirectSowing ? crop.StageLength[6] : crop.StageLength[5]);
+  // Months of the season start and of the harvest, counted in the year of 365 days.
+  const int toHarvest = static_cast<int>(std::floor(harvest) - std::floor(planting));
+  const MonthDay plantingDay = MonthDayOf(planting);
+  const int m1 = AddCalendarDays(plantingDay, -before).month;
+  int m2 = AddCalendarDays(plantingDay, toHarvest).month;
+  if (m1 >= m2) m2 += 12;
+  if (toHarvest + before + 1 >= 365) m2 = m1 + 11;  // a whole year or more: every month
+
+  // The first month of the season (1..12) for which `missing` holds, else 0.
+  auto firstMissing = [&](auto missing) {
+    for (int i = m1; i <= m2; ++i) {
+      const int m = (i - 1) % 12 + 1;
+      if (missing(m)) return m;
+    }
+    return 0;
+  };
+
+  int e = 0;
+  Msg dataName = Msg::CwrDataETo;
+  const ClimateState& c = ws.climate;
+  if (ws.session.StatusOf(DataKind::Climate) == dsNone) {
+    e = kWholeDataSet;
+  } else {
+    switch (ws.session.EtoKind) {
+      case 3:
+      case 6:
+        e = firstMissing([&](int m) { return c.MonthETo[m] == MissingReal; });
+        if (e == 0) InterpolateDecadeETo(ws);
+        break;
+      case 2:
+      case 5:
+        e = firstMissing([&](int m) {
+          for (int k = 1; k <= 3; ++k)
+            if (c.DecadeETo[m][k] == MissingReal) return true;
+          return false;
+        });
+        break;
+      case 1:
+      case 4:
+        e = firstMissing([&](int m) {
+          for (int d = 1; d <= MonthLength(m); ++d)
+            if (c.DayETo[m][d] == MissingReal) return true;
+          return false;
+        });
+        break;
+      default:
+        break;
+    }
+  }
+
+  if (e == 0) {
+    dataName = Msg::CwrDataRain;
+    if (ws.session.StatusOf(DataKind::Rain) == dsNone) {
+      e = kWholeDataSet;
+    } else {
+      switch (ws.session.RainKind) {
+        case 1:
+          e = firstMissing([&](int m) { return !MonthDaysComplete(ws, m); });
+          break;
+        case 2:
+          e = firstMissing([&](int m) { return !MonthDecadesComplete(ws, m); });
+          break;
+        case 3:
+          e = firstMissing([&](int m) { return ws.rain.Data.MonthRain[m] == MissingReal; });
+          break;
+        default:
+          break;
+      }
+    }
+  }
+
+  if (e == 0 && !skipCropCheck && !CropDataComplete(ws, 3, crop)) {
+    e = kWholeDataSet;
+    dataName = dry ? Msg::CwrDataDryCrop : Msg::CwrDataRice;
+  }
+
+  if (e == 0) {
+    bool soilOk = true;
+    if (forSchedule)
+      soilOk = SoilDataComplete(ws, dry ? 2 : 3);
+    else if (!dry)
+      soilOk = SoilDataComplete(ws, 4);
+    if (!soilOk) {
+      e = kWholeDataSet;
+      dataName = Msg::CwrDataSoil;
+    }
+  }
+
+  if (e != 0) {
+    std::string month;  // "(March)", empty for a whole data set
+    if (e <= 12) month.append("(").append(MonthName(ws.texts, e)).append(")");
+    ws.ui.error(FormatText(ws.text(forSchedule ? Msg::CwrDataNotOkSchedule : Msg::CwrDataNotOkCwr),
+                           {ws.text(dataName), month}));
+    return false;
+  }
+
+  if (ws.session.RainKind == 3) {
+    TRainData& r = ws.rain.Data;
+    for (int m = 1; m <= 12; ++m)
+      if (r.MonthRain[m] != MissingReal) ComputeEffRainMonth(ws, m);
+    InterpolateDecadeRain(r.MonthRain, r.DecadeRain);
+    InterpolateDecadeRain(r.MonthEffRain, r.DecadeEffRain);
+  }
+  return true;
+}
+
+}  // namespace vsk
