@@ -414,6 +414,11 @@ class MainWindowTest : public QObject {
     QVERIFY(!main_->close());
     QCOMPARE(ui_->TextsOf("ask"), Strings({"Save changes to this session?"}));
     QVERIFY(Climate());
+    // Yes, then a cancelled session dialog: nothing saved, the program stays.
+    ui_->answers = {Answer::Yes};
+    ui_->dialogAnswers = {std::nullopt};
+    QVERIFY(!main_->close());
+    QVERIFY(Climate());
     ui_->answers = {Answer::No};
     ws_->options.showetoinfo = false;
     QVERIFY(main_->close());
