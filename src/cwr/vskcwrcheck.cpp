@@ -18,6 +18,19 @@ int LengthOrZero(int v) {
   return v == MissingInt ? 0 : v;
 }
 
+// Stage lengths the day-by-day calculation can walk: the windows take 1..360 days a stage,
+// files may also hold 0. Anything else (an edited file, a cropping-pattern crop, which skips
+// the completeness check) would give a season of billions of days, or a negative one.
+bool StageLengthsUsable(const TCropRecord& crop, bool dry) {
+  auto usable = [](int v) { return v >= 0 && v <= 360; };
+  for (int i = 1; i <= 4; ++i)
+    if (!usable(crop.StageLength[i])) return false;
+  if (!dry)
+    for (int i = 5; i <= 7; ++i)
+      if (crop.StageLength[i] != MissingInt && !usable(crop.StageLength[i])) return false;
+  return true;
+}
+
 }  // namespace
 
 bool CwrDataOk(Workspace& ws, bool forSchedule, bool skipCropCheck, const TCropRecord& crop,
@@ -96,7 +109,8 @@ bool CwrDataOk(Workspace& ws, bool forSchedule, bool skipCropCheck, const TCropR
     }
   }
 
-  if (e == 0 && !skipCropCheck && !CropDataComplete(ws, 3, crop)) {
+  if (e == 0 &&
+      ((!skipCropCheck && !CropDataComplete(ws, 3, crop)) || !StageLengthsUsable(crop, dry))) {
     e = kWholeDataSet;
     dataName = dry ? Msg::CwrDataDryCrop : Msg::CwrDataRice;
   }

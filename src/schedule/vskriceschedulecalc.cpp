@@ -14,11 +14,9 @@ int LengthOrZero(int length) {
 // Month and day of the date `offset` days after `date` on the 365-day calendar, so a season
 // that runs over several years never meets a 29 February.
 void CalendarDayAfter(DateSerial date, int offset, int& month, int& day) {
-  int doy = DayOfYear(DateMonth(date), DateDay(date)) - 1 + offset;
-  doy = ((doy % 365) + 365) % 365 + 1;
-  month = 1;
-  while (doy > MonthLength(month)) doy -= MonthLength(month++);
-  day = doy;
+  const MonthDay md = AddCalendarDays(MonthDayOf(date), offset);
+  month = md.month;
+  day = md.day;
 }
 
 // One run of the balance. A schedule run and a land-preparation run each have their own
@@ -535,6 +533,9 @@ void RiceBalance::Run() {
   for (int day = -L_ + 1;; ++day) {
     if (landPrepOnly_ && day > 0) break;
     CalendarDayAfter(planting_, day - 1, dateMonth_, dateDay_);
+    // The ETc is chosen before the day is known to be the harvest day, so the harvest day too
+    // reports an inconsistent interpolation.
+    const double etc = ChooseEtc(day);
 
     if (!landPrepOnly_ && day >= 1 && day >= lastDay) {
       // The harvest day: its rain, then the closing row.
@@ -552,7 +553,6 @@ void RiceBalance::Run() {
       break;
     }
 
-    const double etc = ChooseEtc(day);
     const char stage = StageOfDay(day);
     RainOfDay();
 

@@ -51,7 +51,11 @@ RiceAdjustment AdjustRiceScheduleDepth(Workspace& ws, std::string_view dayText,
     ws.ui.message(ws.text(Msg::SchedAdjustFailed));
     return RiceAdjustment::Failed;
   }
-  AdjustIrrigationEvent(ws, day, e.kind == NetIrrEntry::Remove ? 0 : e.depth);
+  // A full list cannot take an irrigation later than all of its entries: say so rather than
+  // drop it silently.
+  if (AdjustIrrigationEvent(ws, day, e.kind == NetIrrEntry::Remove ? 0 : e.depth) ==
+      EventEdit::NotStored)
+    ws.ui.message(ws.text(Msg::SchedAdjustFailed));
   return RiceAdjustment::Applied;
 }
 

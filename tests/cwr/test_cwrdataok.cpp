@@ -62,6 +62,21 @@ TEST_F(CwrDataOkTest, CompleteDataPass) {
   EXPECT_TRUE(ui.shown.empty());
 }
 
+TEST_F(CwrDataOkTest, StageLengthsOutsideWhatASeasonCanHoldAreRefused) {
+  // Also when the completeness check is skipped (cropping-pattern crops): a huge length from an
+  // edited file would make the day-by-day pass run for billions of days.
+  const int bad[] = {2000000000, -5, 361, MissingInt};
+  for (int length : bad) {
+    ui.Clear();
+    ws.crop.StageLength[3] = length;
+    EXPECT_FALSE(CwrDataOk(ws, false, true, ws.crop, Date(1, 3), Date(1, 6))) << length;
+    EXPECT_EQ(Errors(), std::vector<std::string>{"Dry crop data are not OK\rCalculation of crop "
+                                                 "water requirement not possible"});
+  }
+  ws.crop.StageLength[3] = 360;
+  EXPECT_TRUE(CwrDataOk(ws, false, true, ws.crop, Date(1, 3), Date(1, 6)));
+}
+
 TEST_F(CwrDataOkTest, MissingMonthIsNamedWithoutABlankBeforeAre) {
   ws.climate.DecadeETo[3][2] = MissingReal;
   EXPECT_FALSE(Check(true, Date(1, 3)));  // 1 March to 19 May

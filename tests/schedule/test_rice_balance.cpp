@@ -435,6 +435,30 @@ TEST(RiceBalance, PuddleBreaksDuringLandPreparation) {
   EXPECT_EQ(rows.back().PuddleState, kPuddleBroken);
 }
 
+// Without evapotranspiration the soaked field only percolates: the SAT layer of the 0.3 m
+// puddle (90 mm) drains past the 30 mm of the 0.1 m root zone while the soil stays at field
+// capacity. From day 5 (DeplSat 30.55 at its start; day 4 adds (1 - 29.196 / 90) x 2) every
+// main-field day chooses its ETc with DeplSat above SatRootzone, the harvest day 20 included.
+TEST(RiceBalance, EtcInterpolationBeyondTheRootZoneIsReported) {
+  RiceCase t;
+  t.ws.crop.PuddleDepth = 0.30;
+  t.ws.crop.RootDepth[2] = t.ws.crop.RootDepth[3] = 0.10;
+  t.ws.soil.InitialDepletion = 0;
+  t.SetEtc({0, 0, 0}, {0, 0, 0});
+  t.ws.rain.Data.DecadeRain[3][1] = t.ws.rain.Data.DecadeRain[3][2] = 0;
+  t.ws.options.prepuddlingtimopt = 1;  // only the soaking on the first day
+  t.ws.options.puddlingtimopt = 2;
+  t.ws.options.puddletdesat = 100;
+  t.ws.options.ricetimopt = 10;
+  t.Run();
+  EXPECT_NEAR(t.Point(3).DeplSat, 29.1959, 1e-4);
+  EXPECT_NEAR(t.Point(4).DeplSat, 30.5471, 1e-4);
+  EXPECT_NEAR(t.Point(19).DeplSat, 47.5600, 1e-4);
+  EXPECT_EQ(t.ui.TextsOf("message"),
+            std::vector<std::string>(
+                16, "Error in ETc calc: deplSAT > potRootSAT while deplTAM still zero"));
+}
+
 TEST(RiceBalance, UserListsMustExistForUserOptions) {
   struct Case {
     int timing, application;

@@ -232,5 +232,23 @@ TEST(RiceScheduleAdjustment, CellEdits) {
   }
 }
 
+TEST(RiceScheduleAdjustment, FullListCannotTakeALaterIrrigation) {
+  ScriptedUi ui;
+  Workspace ws(ui, {2026, 12, 10});
+  std::vector<std::pair<int, double>> full;
+  for (int k = 1; k <= kMaxEvents; ++k) full.push_back({2 * k, 10});
+  SetEvents(ws.events, full);
+  EXPECT_EQ(AdjustRiceScheduleDepth(ws, "800", "30", "0.0", false), RiceAdjustment::Applied);
+  EXPECT_EQ(EventsOf(ws.events), full);
+  EXPECT_EQ(ui.TextsOf("message"), std::vector<std::string>{"Error; please report!!"});
+  // An earlier day still goes in; the last entry of the full list is dropped.
+  ui.Clear();
+  EXPECT_EQ(AdjustRiceScheduleDepth(ws, "3", "30", "0.0", false), RiceAdjustment::Applied);
+  full.insert(full.begin() + 1, {3, 30});
+  full.pop_back();
+  EXPECT_EQ(EventsOf(ws.events), full);
+  EXPECT_TRUE(ui.shown.empty());
+}
+
 }  // namespace
 }  // namespace vsk
