@@ -40,6 +40,10 @@ constexpr ModuleButton kPanelButtons[5] = {ModuleButton::Climate, ModuleButton::
                                            ModuleButton::Crop, ModuleButton::Soil,
                                            ModuleButton::CropPat};
 
+RecentKind RecentKindOf(DataKind kind) {
+  return static_cast<RecentKind>(static_cast<int>(kind));
+}
+
 bool IsClimateSlot(WindowSlot s) {
   return static_cast<int>(s) <= static_cast<int>(WindowSlot::DayMETo);
 }
@@ -543,8 +547,9 @@ void TMainForm::ChildRestored(Tvskchildform* window) {
 
 // ---- buttons ----------------------------------------------------------------------------
 
+// The Print button stays off until the print dialog exists.
 void TMainForm::SetFileButtons(bool enabled) {
-  for (QToolButton* b : {newButton_, openButton_, saveButton_, closeButton_, printButton_})
+  for (QToolButton* b : {newButton_, openButton_, saveButton_, closeButton_})
     b->setEnabled(enabled);
 }
 
@@ -556,7 +561,6 @@ void TMainForm::DisableToolButtons() {
 
 void TMainForm::SetSaveButtons(bool enabled) {
   saveButton_->setEnabled(enabled);
-  printButton_->setEnabled(enabled);
 }
 
 void TMainForm::ReleaseModuleButtons() {
@@ -722,10 +726,6 @@ bool TMainForm::AskSaveChanges(std::string_view question) {
   if (a == Answer::Cancel) return false;
   if (a == Answer::Yes) return SaveActiveDataWindow(SaveCommand::Save);
   return true;
-}
-
-RecentKind RecentKindOf(DataKind kind) {
-  return static_cast<RecentKind>(static_cast<int>(kind));
 }
 
 bool TMainForm::SaveActiveDataWindow(SaveCommand command) {
