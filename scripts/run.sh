@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash .ci/install-deps
 cmake --preset release -DVESKARO_BENCH=OFF >/dev/null
 cmake --build --preset release
-echo "Built. The programs come with later work; nothing to start yet."
+build/release/src/cli/veskaro-cli schedule --session examples/MAIZE.SES
