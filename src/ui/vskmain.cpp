@@ -637,6 +637,7 @@ void TMainForm::ForgetShownStatus(DataKind kind) {
 }
 
 void TMainForm::UpdateEstimateButton() {
+  if (shuttingDown_) return;
   auto* pm = OpenPenmanMonteithWindow();
   Tvskchildform* active = ActiveChild();
   const bool climateActive = active && IsClimateSlot(active->Slot());
