@@ -96,8 +96,10 @@ TMainForm::TMainForm(Workspace& ws, std::string commandLine)
   BuildMenus();
   BuildModulePanel();
   BuildStatusPanel();
-  connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::SubWindowActivated);
-  connect(qApp, &QApplication::focusChanged, this, [this] { UpdateEstimateButton(); });
+  activationConnection_ =
+      connect(mdi_, &QMdiArea::subWindowActivated, this, &TMainForm::SubWindowActivated);
+  focusConnection_ =
+      connect(qApp, &QApplication::focusChanged, this, [this] { UpdateEstimateButton(); });
 
   StartUp();
 
@@ -118,8 +120,13 @@ TMainForm::TMainForm(Workspace& ws, std::string commandLine)
 TMainForm::~TMainForm() {
   // The child windows go first, while the registry they clear is still alive.
   shuttingDown_ = true;
+  // The widgets below go down after this object stopped being a TMainForm: no signal of
+  // theirs may reach it any more.
+  disconnect(focusConnection_);
+  disconnect(activationConnection_);
   idleTimer_->stop();
-  for (QMdiSubWindow* w : mdi_->subWindowList()) delete w;
+  // Closed windows waiting for their deletion are children too.
+  for (Tvskchildform* w : findChildren<Tvskchildform*>()) delete w;
 }
 
 void TMainForm::StartUp() {

@@ -205,6 +205,8 @@ class TMainForm : public QMainWindow, public SessionHost {
   std::string shownTitleName_;
   bool titleValid_ = false;
   QTimer* idleTimer_ = nullptr;
+  QMetaObject::Connection focusConnection_;
+  QMetaObject::Connection activationConnection_;
   QElapsedTimer ticks_;
   qint64 lastSecond_ = -1;
   bool welcomeShown_ = false;

@@ -137,6 +137,18 @@ TPMClimateForm::TPMClimateForm(TMainForm& main, WindowSlot slot, int etoKind)
                          QSize(table_->verticalScrollBar()->sizeHint().width(), 0));
 }
 
+TPMClimateForm::~TPMClimateForm() {
+  // The fields and the table go down after this object stopped being a TPMClimateForm: a
+  // field that loses the focus then must not reach the exit handling any more.
+  for (QObject* child : findChildren<QObject*>()) {
+    child->disconnect(this);
+    child->removeEventFilter(this);
+  }
+  model_->onEdit = nullptr;
+  delegate_->onBeginEdit = nullptr;
+  delegate_->maxLength = nullptr;
+}
+
 QLineEdit* TPMClimateForm::Field(StationField field) const {
   switch (field) {
     case StationField::Country:

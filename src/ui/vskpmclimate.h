@@ -22,6 +22,7 @@ class TPMClimateForm : public TEtoDataForm {
   Q_OBJECT
  public:
   TPMClimateForm(TMainForm& main, WindowSlot slot, int etoKind);
+  ~TPMClimateForm() override;
 
   void Refresh() override;
   void Commit() override;
