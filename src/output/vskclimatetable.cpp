@@ -396,7 +396,7 @@ std::vector<std::string> ClimateReportHeadingLines(const Workspace& ws,
   if (measured) {
     const std::string station = Part(ws, Msg::OutStation, c.Data.Station);
     if (kind == kEtoDayMeasured) {
-      lines.push_back(LeftAlignText(station, ' ', 50) +
+      lines.push_back(LeftAlignChars(station, ' ', 50) +
                       Part(ws, Msg::OutYear, IntToText(c.EToYear)));
       lines.emplace_back();
     } else {
@@ -418,13 +418,13 @@ std::vector<std::string> ClimateReportHeadingLines(const Workspace& ws,
   const std::string longitude = Part(ws, Msg::OutLongitude, RealToText(2, c.Data.Longitude)) + " " +
                                 std::string(ws.text(c.Data.West ? Msg::OutWestText : Msg::OutEast));
   if (daily) {
-    lines.push_back(LeftAlignText(country, ' ', 35) + LeftAlignText(station, ' ', 35) +
+    lines.push_back(LeftAlignChars(country, ' ', 35) + LeftAlignChars(station, ' ', 35) +
                     Part(ws, Msg::OutYear, IntToText(c.EToYear)));
-    lines.push_back(LeftAlignText(altitude, ' ', 35) + LeftAlignText(latitude, ' ', 35) +
+    lines.push_back(LeftAlignChars(altitude, ' ', 35) + LeftAlignChars(latitude, ' ', 35) +
                     longitude);
   } else {
-    lines.push_back(LeftAlignText(country, ' ', 35) + station);
-    lines.push_back(LeftAlignText(altitude, ' ', 35) + latitude + Blanks(5) + longitude);
+    lines.push_back(LeftAlignChars(country, ' ', 35) + station);
+    lines.push_back(LeftAlignChars(altitude, ' ', 35) + latitude + Blanks(5) + longitude);
   }
   lines.emplace_back();
   lines.emplace_back();

@@ -90,10 +90,10 @@ std::vector<std::string> CwrReportLines(const Workspace& ws, const ReportOptions
   const std::string planting =
       ws.session.PlantingDate != 0 ? FormatDayMonth(ws.session.PlantingDate) : std::string();
   lines.push_back(
-      LeftAlignText(T(ws, Msg::OutEtoStation) + ": " + ws.climate.Data.Station, ' ', 40) +
+      LeftAlignChars(T(ws, Msg::OutEtoStation) + ": " + ws.climate.Data.Station, ' ', 40) +
       T(ws, Msg::OutCrop) + ": " + ws.crop.CropName);
   lines.push_back(
-      LeftAlignText(T(ws, Msg::OutRainStation) + ": " + ws.rain.Data.RainStation, ' ', 40) +
+      LeftAlignChars(T(ws, Msg::OutRainStation) + ": " + ws.rain.Data.RainStation, ' ', 40) +
       T(ws, Msg::OutPlantingDate) + ": " + planting);
   lines.emplace_back();
   lines.emplace_back();

@@ -6,20 +6,45 @@ namespace vsk {
 
 namespace {
 
-// Number of characters of a UTF-8 text (continuation bytes do not count), so that cells
-// such as "°C" take their visible width in fixed-width lines.
+// True when the text is well-formed UTF-8. Texts of the program are; names read from older
+// data files may hold single Latin-1 bytes instead, each of which is one character.
+bool IsUtf8(std::string_view text) {
+  for (size_t i = 0; i < text.size();) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    const size_t length = c < 0x80           ? 1
+                          : (c >> 5) == 0x6  ? 2
+                          : (c >> 4) == 0xE  ? 3
+                          : (c >> 3) == 0x1E ? 4
+                                             : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    i += length;
+  }
+  return true;
+}
+
+// A character starts at byte i: any byte of a Latin-1 text, a non-continuation byte of UTF-8.
+bool StartsCharacter(std::string_view text, size_t i, bool utf8) {
+  return !utf8 || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+}
+
+// Number of characters, so that cells such as "°C" take their visible width in fixed-width
+// lines.
 size_t Width(std::string_view text) {
+  const bool utf8 = IsUtf8(text);
   size_t n = 0;
-  for (char c : text)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  for (size_t i = 0; i < text.size(); ++i)
+    if (StartsCharacter(text, i, utf8)) ++n;
   return n;
 }
 
-// The first `width` characters of a UTF-8 text.
+// The first `width` characters of the text.
 std::string_view Cut(std::string_view text, size_t width) {
+  const bool utf8 = IsUtf8(text);
   size_t chars = 0;
   for (size_t i = 0; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+    if (StartsCharacter(text, i, utf8)) {
       if (chars == width) return text.substr(0, i);
       ++chars;
     }
@@ -28,10 +53,7 @@ std::string_view Cut(std::string_view text, size_t width) {
 }
 
 std::string LeftAlignCell(std::string_view text, int width) {
-  const size_t w = width > 0 ? static_cast<size_t>(width) : 0;
-  const size_t n = Width(text);
-  if (n >= w) return std::string(Cut(text, w));
-  return std::string(text) + std::string(w - n, ' ');
+  return LeftAlignChars(text, ' ', width);
 }
 
 // Blanks before: half the surplus (rounded down); the rest after.
@@ -44,6 +66,13 @@ std::string CentreCell(std::string_view text, int width) {
 }
 
 }  // namespace
+
+std::string LeftAlignChars(std::string_view text, char fill, int width) {
+  const size_t w = width > 0 ? static_cast<size_t>(width) : 0;
+  const size_t n = Width(text);
+  if (n >= w) return std::string(Cut(text, w));
+  return std::string(text) + std::string(w - n, fill);
+}
 
 void GridToText(const TableContent& table, std::vector<std::string>& lines, int firstWidth,
                 int otherWidth, bool commaSeparated) {

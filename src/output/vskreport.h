@@ -27,6 +27,11 @@ void GridToText(const TableContent& table, std::vector<std::string>& lines, int 
 // The same with the table's own report widths.
 void GridToText(const TableContent& table, std::vector<std::string>& lines, bool commaSeparated);
 
+// `LeftAlignText` that counts characters, not bytes, of a UTF-8 text, so that a field holding
+// "°S" or an accented station name takes its visible width and is never cut inside a
+// character. Report lines left-align with it.
+std::string LeftAlignChars(std::string_view text, char fill, int width);
+
 // The table as comma-separated values, one line per row, heading rows first; a cell holding
 // a comma, a double quote or a line break is quoted with doubled inner quotes. Hidden columns
 // are kept (the report shows them too).

@@ -89,14 +89,14 @@ std::string LabelValue(const Workspace& ws, Msg label, const std::string& value,
 // RA(value 2, 5) + B(2) + unit 2.
 std::string TotalsLine(const std::string& l1, const std::string& v1, const std::string& u1,
                        const std::string& l2, const std::string& v2, const std::string& u2) {
-  return Blanks(2) + LeftAlignText(l1, ' ', 30) + RightAlignText(v1, ' ', 6) + Blanks(2) +
-         LeftAlignText(u1, ' ', 6) + LeftAlignText(l2, ' ', 30) + RightAlignText(v2, ' ', 5) +
+  return Blanks(2) + LeftAlignChars(l1, ' ', 30) + RightAlignText(v1, ' ', 6) + Blanks(2) +
+         LeftAlignChars(u1, ' ', 6) + LeftAlignChars(l2, ' ', 30) + RightAlignText(v2, ' ', 5) +
          Blanks(2) + u2;
 }
 
 std::string YieldLine(const std::string& label, const std::string values[5],
                       const std::string& unit) {
-  std::string line = Blanks(2) + LeftAlignText(label, ' ', 30);
+  std::string line = Blanks(2) + LeftAlignChars(label, ' ', 30);
   for (int i = 0; i < 5; ++i) line += CentreText(values[i], ' ', 10);
   return line + unit;
 }
@@ -124,12 +124,13 @@ void AppendYieldLines(std::vector<std::string>& lines, const Workspace& ws,
 void AppendHeaderLines(std::vector<std::string>& lines, const Workspace& ws, const ScheduleYield& y,
                        bool rice) {
   lines.push_back(
-      LeftAlignText(LabelValue(ws, Msg::OutEtoStation, ws.climate.Data.Station, ":  "), ' ', 30) +
-      Blanks(1) + LeftAlignText(LabelValue(ws, Msg::OutCrop, ws.crop.CropName), ' ', 30) +
+      LeftAlignChars(LabelValue(ws, Msg::OutEtoStation, ws.climate.Data.Station, ":  "), ' ', 30) +
+      Blanks(1) + LeftAlignChars(LabelValue(ws, Msg::OutCrop, ws.crop.CropName), ' ', 30) +
       Blanks(1) + LabelValue(ws, Msg::OutPlantingDate, DateText(ws.session.PlantingDate)));
   lines.push_back(
-      LeftAlignText(LabelValue(ws, Msg::OutRainStation, ws.rain.Data.RainStation, ":  "), ' ', 30) +
-      Blanks(1) + LeftAlignText(LabelValue(ws, Msg::OutSoil, ws.soil.SoilName), ' ', 30) +
+      LeftAlignChars(LabelValue(ws, Msg::OutRainStation, ws.rain.Data.RainStation, ":  "), ' ',
+                     30) +
+      Blanks(1) + LeftAlignChars(LabelValue(ws, Msg::OutSoil, ws.soil.SoilName), ' ', 30) +
       Blanks(1) + LabelValue(ws, Msg::OutHarvestDate, DateText(SessionHarvestDate(ws))));
   if (rice) lines.emplace_back();
   lines.push_back(LabelValue(ws, Msg::OutYieldRed, YieldReductionText(y), ":  "));
@@ -490,13 +491,13 @@ std::vector<std::string> DryScheduleReportLines(const Workspace& ws, const Sched
   const ScheduleYield y = ComputeScheduleYield(view.totals, ws.crop.YieldResponse);
   AppendHeaderLines(lines, ws, y, false);
   lines.push_back(T(ws, Msg::OutCropSchedulingOptions));
-  lines.push_back(Blanks(5) + LeftAlignText(T(ws, Msg::OutTimingLabel), ' ', 15) +
+  lines.push_back(Blanks(5) + LeftAlignChars(T(ws, Msg::OutTimingLabel), ' ', 15) +
                   DryTimingDescription(ws));
   if (ws.options.timopt == 4 || ws.options.timopt == 6)
     lines.push_back(Blanks(20) + "(" + DryTimingSecondLine(ws) + ")");
-  lines.push_back(Blanks(5) + LeftAlignText(T(ws, Msg::OutApplicationLabel), ' ', 15) +
+  lines.push_back(Blanks(5) + LeftAlignChars(T(ws, Msg::OutApplicationLabel), ' ', 15) +
                   DryApplicationDescription(ws));
-  lines.push_back(Blanks(5) + LeftAlignText(T(ws, Msg::OutFieldEff), ' ', 15) +
+  lines.push_back(Blanks(5) + LeftAlignChars(T(ws, Msg::OutFieldEff), ' ', 15) +
                   IntToText(ws.options.appleff) + Blanks(2) + T(ws, Msg::UnitPercent));
   if (ws.session.ScheduleAdjusted) lines.push_back(T(ws, Msg::OutAdjustedByUser));
   lines.emplace_back();
@@ -546,7 +547,7 @@ std::vector<std::string> RiceScheduleReportLines(const Workspace& ws, const Sche
   const Options& o = ws.options;
   const std::string pct = T(ws, Msg::UnitPercent);
   auto item = [&](Msg caption, const std::string& text) {
-    return Blanks(5) + LeftAlignText(T(ws, caption), ' ', 25) + text;
+    return Blanks(5) + LeftAlignChars(T(ws, caption), ' ', 25) + text;
   };
   auto fmt = [&](Msg pattern, std::initializer_list<std::string_view> args) {
     return FormatText(ws.text(pattern), args);

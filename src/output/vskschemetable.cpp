@@ -78,10 +78,10 @@ std::vector<std::string> SchemeReportLines(const Workspace& ws, const SchemeResu
                                            const ReportOptions& options) {
   std::vector<std::string> lines;
   lines.push_back(
-      LeftAlignText(T(ws, Msg::OutEtoStation) + ": " + ws.climate.Data.Station, ' ', 40) +
+      LeftAlignChars(T(ws, Msg::OutEtoStation) + ": " + ws.climate.Data.Station, ' ', 40) +
       T(ws, Msg::OutCroppingPattern) + ": " + ws.pattern.Name);
   lines.push_back(
-      LeftAlignText(T(ws, Msg::OutRainStation) + ": " + ws.rain.Data.RainStation, ' ', 40));
+      LeftAlignChars(T(ws, Msg::OutRainStation) + ": " + ws.rain.Data.RainStation, ' ', 40));
   lines.emplace_back();
   lines.emplace_back();
   GridToText(SchemeTable(ws, results), lines, options.commaSeparated);

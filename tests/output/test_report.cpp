@@ -35,6 +35,17 @@ TEST(GridToText, CountsCharactersNotBytes) {
   EXPECT_EQ(lines[0], "°C°x");
 }
 
+TEST(LeftAlignChars, PadsAndCutsByCharacters) {
+  EXPECT_EQ(LeftAlignChars("1.30 °S", ' ', 9), "1.30 °S  ");
+  EXPECT_EQ(LeftAlignChars("Bogotá", ' ', 6), "Bogotá");
+  EXPECT_EQ(LeftAlignChars("Bogotá x", ' ', 6), "Bogotá");  // never cut inside "á"
+  EXPECT_EQ(LeftAlignChars("ab", '*', 4), "ab**");
+  // A name read from an older file in Latin-1: every byte is a character ("\xB0" is a degree
+  // sign, "\xE1" an a with an accent).
+  EXPECT_EQ(LeftAlignChars("1.3 \xB0S", ' ', 7), "1.3 \xB0S ");
+  EXPECT_EQ(LeftAlignChars("Bogot\xE1 x", ' ', 6), "Bogot\xE1");
+}
+
 TEST(GridToText, SeparatesTheHeadingFromTheBodyOnly) {
   // Two heading rows with an empty first cell, a body whose fifth row has an empty label.
   std::vector<std::string> lines;

@@ -219,5 +219,98 @@ TEST_F(ScheduleTableTest, RiceTableAndTimingLines) {
   EXPECT_EQ(lines[totals + 6], "");
 }
 
+TEST_F(ScheduleTableTest, RiceReportLinesInOrder) {
+  view.rice = true;
+  Options& o = ws.options;
+  ws.crop.PuddleDepth = 0.2;
+  o.soakbelowpuddledepth = 10;
+  o.prepuddlingtimopt = 2;
+  o.prepuddletdepl = 20;
+  o.prepuddlingapplopt = 1;
+  o.prepuddleafixeddepth = 50;
+  o.puddlingtimopt = 2;
+  o.puddletdesat = 20;
+  o.puddlingapplopt = 3;
+  o.puddleafixeddepth = 45;
+  o.ricetimopt = 5;
+  const int tValues[5] = {0, 5, 10, 20, 0}, tKinds[5] = {1, 1, 2, 3, 1};
+  const int aValues[5] = {0, 100, 90, 80, 50}, aKinds[5] = {1, 1, 2, 3, 1};
+  for (int s = 0; s < 5; ++s) {
+    o.ricetfixedany1[s] = tValues[s];
+    o.ricetfixedany2[s] = tKinds[s];
+    o.riceafixedany1[s] = aValues[s];
+    o.riceafixedany2[s] = aKinds[s];
+  }
+  o.riceapplopt = 5;
+  o.riceappleff = 65;
+  const auto lines = RiceScheduleReportLines(ws, view, {});
+  const std::string item = Blanks(5);
+  const std::vector<std::string> head = {
+      LeftAlignText("ETo station:  Nairobi", ' ', 30) + " " +
+          LeftAlignText("Crop: Maize", ' ', 30) + " Planting date: 01/03",
+      LeftAlignText("Rain station:  Kisumu", ' ', 30) + " " + LeftAlignText("Soil: Loam", ' ', 30) +
+          " Harvest date: 20/03",
+      "",
+      "Yield red.:   17.2 %",
+      "",
+      "Rice scheduling options",
+      "",
+      "Pre puddling:",
+      item + LeftAlignText("Soaking depth on day 1", ' ', 25) + "0.3 m",
+      item + LeftAlignText("Timing", ' ', 25) + "Irrigate at 20 % depletion of Field Capacity",
+      item + LeftAlignText("Application", ' ', 25) + "Fixed irrigation depth of 50 mm",
+      "",
+      "Puddling",
+      item + LeftAlignText("Timing", ' ', 25) + "Irrigate at 20 % desaturation",
+      item + LeftAlignText("Application", ' ', 25) + "Fixed irrigation depth of 45 mm",
+      "",
+      "Growth stages",
+      item + LeftAlignText("Timing", ' ', 25) + "Irrigate at fixed WD/desat/depl per stage",
+      Blanks(20) + "(Initial stage:          5 mm WD)",
+      Blanks(20) + "(Development stage:      10 % desat.)",
+      Blanks(20) + "(Mid season:             20 % crit.depl.)",
+      Blanks(20) + "(Late season:            0 mm WD)",
+      item + LeftAlignText("Application", ' ', 25) + "Refill to fixed WD/desat/depl per stage",
+      Blanks(20) + "(Initial stage:          100 mm WD)",
+      Blanks(20) + "(Development stage:      90 % sat.)",
+      Blanks(20) + "(Mid season:             80 % of FC)",
+      Blanks(20) + "(Late season:            50 mm WD)",
+      "",
+      item + LeftAlignText("Field efficiency", ' ', 25) + "65  %",
+      "",
+      "",
+      "Table format: Irrigation schedule",
+      ""};
+  ASSERT_GT(lines.size(), head.size());
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + head.size()), head);
+  // The table (two heading rows, the separator, days 10 and 17 and the closing row, the
+  // closing empty line), two empty lines, then the totals in their groups.
+  const size_t t = head.size() + 7;
+  EXPECT_EQ(lines[t - 1], "");
+  EXPECT_EQ(lines[t], "");
+  EXPECT_EQ(lines[t + 1], "");
+  EXPECT_EQ(lines[t + 2], "Totals: ");
+  EXPECT_EQ(lines[t + 3], "");
+  // Gross irrigation over the rice efficiency: 59.5 x 100 / 65.
+  EXPECT_EQ(lines[t + 4], "  " + LeftAlignText("Total gross irrigation", ' ', 30) +
+                              "  91.5  mm    " + LeftAlignText("Total rainfall", ' ', 30) +
+                              " 40.0  mm");
+  EXPECT_EQ(lines[t + 7].substr(0, 32), "  " + LeftAlignText("Total percolation losses", ' ', 30));
+  EXPECT_EQ(lines[t + 8], "");
+  EXPECT_EQ(lines[t + 9].substr(0, 32), "  " + LeftAlignText("Actual water use by crop", ' ', 30));
+  EXPECT_EQ(lines[t + 11], "");
+  EXPECT_EQ(lines[t + 12].substr(0, 32),
+            "  " + LeftAlignText("Efficiency irrigation schedule", ' ', 30));
+  EXPECT_EQ(lines[t + 14], "");
+  EXPECT_EQ(lines[t + 15], "Yield reductions:");
+  EXPECT_EQ(lines[t + 16], "");
+  EXPECT_EQ(lines[t + 17].substr(0, 32), "  " + LeftAlignText("Stage", ' ', 30));
+  EXPECT_EQ(lines[t + 18], "");
+  EXPECT_EQ(lines[t + 22].substr(0, 32),
+            "  " + LeftAlignText("Cumulative yield reduction", ' ', 30));
+  ASSERT_EQ(lines.size(), t + 24);
+  EXPECT_EQ(lines.back(), "");
+}
+
 }  // namespace
 }  // namespace vsk
