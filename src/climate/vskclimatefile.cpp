@@ -244,7 +244,7 @@ bool ReadOldFormat(Workspace& ws, Parser& in, ClimateState& rec) {
 // its width (and does not begin with a sign, which ends the number before it) gets a blank in
 // front, so that it never runs into the number before it and the line reads back.
 void AppendNumber(std::string& line, double value, int width, int decimals) {
-  const std::string text = FormatC("%*.*f", width, decimals, value);
+  const std::string text = FormatFixed(value, width, decimals);
   if (!line.empty() && text[0] != ' ' && text[0] != '-') line += ' ';
   line += text;
 }
@@ -345,7 +345,7 @@ bool WriteClimateFile(Workspace& ws, const std::string& path, std::string* detai
   AppendLine(out, FormatC(" 0 %3d", kind));
   AppendLine(out, rec.Data.Country);
   AppendLine(out, rec.Data.Station);
-  AppendLine(out, FormatC("%6.2f", rec.Data.Altitude));
+  AppendLine(out, FormatFixed(rec.Data.Altitude, 6, 2));
   auto signedValue = [](double v, bool negative) {
     return negative && v != MissingReal && v > 0 ? -v : v;
   };

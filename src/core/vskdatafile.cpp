@@ -11,6 +11,8 @@
 #include <limits>
 #include <random>
 
+#include "core/vskglobal.h"
+
 namespace vsk {
 
 bool ReadWholeFile(const std::string& path, std::string& content) {
@@ -211,6 +213,18 @@ std::string FormatC(const char* format, ...) {
   va_end(args);
   out.resize(static_cast<size_t>(n));
   return out;
+}
+
+std::string FormatFixed(double value, int width, int decimals) {
+  std::string text = FormatC("%*.*f", width, decimals, value);
+  if (value == MissingReal) return text;
+  for (int more = decimals + 1; more <= 17; ++more) {
+    double back = 0;
+    const size_t first = text.find_first_not_of(' ');
+    if (!ParseReal(std::string_view(text).substr(first), back) || back != MissingReal) break;
+    text = FormatC("%*.*f", width, more, value);
+  }
+  return text;
 }
 
 }  // namespace vsk

@@ -152,7 +152,7 @@ std::string IntegerText(int value) {
 }
 
 std::string Real62(double value) {
-  return FormatC("%6.2f", value);
+  return FormatFixed(value, 6, 2);
 }
 
 }  // namespace

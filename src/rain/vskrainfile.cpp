@@ -198,7 +198,7 @@ bool ReadCurrentFormat(bool daily, RainState& state, Options& opt, RainFileParse
 // A number right-aligned in `width` with one decimal; a number that fills its width gets a
 // leading blank so that it never runs into the number before it.
 void AppendReal(std::string& out, double v, int width) {
-  std::string s = FormatC("%*.1f", width, v);
+  std::string s = FormatFixed(v, width, 1);
   if (!s.empty() && s.front() != ' ') out.push_back(' ');
   out += s;
 }

@@ -86,5 +86,23 @@ TEST(WriteFileAtomic, ReplacesWholeOrNothing) {
   EXPECT_EQ(test::ReadText(file), "two\r\n");
 }
 
+// Fixed-width numbers never turn a given value into the missing marker.
+TEST(DataFiles, FormatFixedKeepsGivenValuesApartFromTheMissingMarker) {
+  struct Case {
+    double value;
+    int width, decimals;
+    const char* text;
+  } cases[] = {
+      {12.34, 6, 1, "  12.3"},        {-99.9, 6, 1, " -99.9"},  {-99.9, 6, 2, "-99.90"},
+      {-99.93, 6, 1, "-99.93"},       {-99.88, 6, 1, "-99.88"}, {-99.904, 9, 2, "  -99.904"},
+      {-99.90004, 6, 1, "-99.90004"}, {-99.85, 6, 1, " -99.8"},  // the double nearest -99.85 is
+                                                                 // below it
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.value);
+    EXPECT_EQ(FormatFixed(c.value, c.width, c.decimals), c.text);
+  }
+}
+
 }  // namespace
 }  // namespace vsk

@@ -81,5 +81,25 @@ TEST(FuzzFindings, WideScheduleDepthReadsBackAfterASave) {
   EXPECT_EQ(riceBack.events.DepthAt(2), 123456.0);
 }
 
+// A minimum temperature of -99.93 was written as "-99.9", the missing marker, and read back as
+// a missing value (the same for a radiation or an ETo near -99.9): the given value is written
+// with the decimals it needs to stay given.
+TEST(FuzzFindings, ValuesNearTheMissingMarkerStayGivenAfterASave) {
+  ScriptedUi ui;
+  Workspace ws(ui, {2026, 12, 10});
+  ASSERT_TRUE(ReadClimateFile(ws, DataPath("climate/fuzz-near-missing.PEM")));
+  TempDir dir;
+  const std::string path = dir.File("near.PEM");
+  ASSERT_TRUE(WriteClimateFile(ws, path));
+  Workspace back(ui, {2026, 12, 10});
+  ASSERT_TRUE(ReadClimateFile(back, path)) << test::ReadText(path);
+  EXPECT_DOUBLE_EQ(back.climate.Data.Month[2].TMin, -99.93);
+  EXPECT_DOUBLE_EQ(back.climate.Data.Month[3].Radiation, -99.88);
+  EXPECT_DOUBLE_EQ(back.climate.MonthETo[3], -99.904);
+  const std::string again = dir.File("again.PEM");
+  ASSERT_TRUE(WriteClimateFile(back, again));
+  EXPECT_EQ(test::ReadText(again), test::ReadText(path));
+}
+
 }  // namespace
 }  // namespace vsk
