@@ -62,9 +62,8 @@ class Runner {
   explicit Runner(const CliArgs& args) : a_(args), ws_(ui_) {}
 
   CliOutput Run() {
-    LoadSettings();
     CommandOutput output;
-    const bool ok = Load() && Compute(output);
+    const bool ok = LoadSettings() && Load() && Compute(output);
     CliOutput result;
     if (!ok) {
       std::string error = ui_.LastError();
@@ -99,14 +98,19 @@ class Runner {
 
  private:
   // The options of the settings file; a file that does not exist gives the built-in defaults.
-  void LoadSettings() {
-    if (!a_.settings) return;
+  // One that exists but cannot be read ends the run: the results would silently rest on other
+  // options than the ones asked for.
+  bool LoadSettings() {
+    if (!a_.settings) return true;
     ws_.SettingsFile = *a_.settings;
-    if (!DataFileExists(*a_.settings)) return;
+    if (!DataFileExists(*a_.settings)) return true;
     if (!ReadFolders(*a_.settings, ws_.session, ws_.texts) ||
-        !ReadOptions(*a_.settings, ws_.options, false, false, ws_.texts))
+        !ReadOptions(*a_.settings, ws_.options, false, false, ws_.texts)) {
       ws_.error(Msg::IniReadError);
+      return false;
+    }
     ws_.session.StartUp(ws_.options);
+    return true;
   }
 
   // The session, or the files of the command line in session order (the first failure ends

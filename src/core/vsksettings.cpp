@@ -161,10 +161,12 @@ void ReadOptionsFrom(const IniFile& ini, const std::string& fileName, Options& o
 
 bool ReadOptions(const std::string& file, Options& options, bool useDefaults, bool landPrepOnly,
                  const Texts& texts) {
+  // A file that exists but cannot be read gives no value at all: the options in memory stay
+  // as they are (a missing file is no error, every key takes its default).
   IniFile ini;
-  const bool ok = ini.Load(file);
+  if (!ini.Load(file)) return false;
   ReadOptionsFrom(ini, file, options, useDefaults, landPrepOnly, texts);
-  return ok;
+  return true;
 }
 
 void WriteOptionsTo(IniFile& ini, const Options& o, const Texts& texts) {

@@ -252,6 +252,12 @@ TEST(CliSchedule, UserDefinedRiceTimingHasNoTable) {
       Cli(With(FileArgs("schedule"), {"--settings", dir.File("NONE.INI").c_str()}));
   EXPECT_EQ(defaults.exitCode, 0);
   EXPECT_EQ(defaults.err, "");
+  // One that exists but cannot be read ends the run.
+  const cli::CliOutput unreadable =
+      Cli(With(FileArgs("schedule"), {"--settings", "/proc/self/mem"}));
+  EXPECT_EQ(unreadable.exitCode, cli::kExitDataError);
+  EXPECT_EQ(unreadable.err,
+            "error: An error occurred trying to read data from a configuration (.ini) file\n");
 }
 
 TEST(CliSession, TheExampleSession) {

@@ -72,6 +72,25 @@ TEST_F(SettingsTest, MissingFileGivesDefaultsAndSuccess) {
   EXPECT_DOUBLE_EQ(o.userdefpuddlepercrate, 3.0);
 }
 
+// A settings file that exists but cannot be read (here a regular file whose reading fails)
+// is an error and changes nothing; the folders stay as well.
+TEST_F(SettingsTest, UnreadableFileFailsAndKeepsTheValuesInMemory) {
+  const std::string unreadable = "/proc/self/mem";
+  ASSERT_TRUE(DataFileExists(unreadable));
+  Options o;
+  o.deplram = 5;
+  o.puddletwd = 9;
+  o.showetoinfo = false;
+  EXPECT_FALSE(ReadOptions(unreadable, o, false, false, ws.texts));
+  EXPECT_EQ(o.deplram, 5);
+  EXPECT_EQ(o.puddletwd, 9);
+  EXPECT_FALSE(o.showetoinfo);
+  SessionState session;
+  session.DefaultFolder[0] = "/data/climate";
+  EXPECT_FALSE(ReadFolders(unreadable, session, ws.texts));
+  EXPECT_EQ(session.DefaultFolder[0], "/data/climate");
+}
+
 TEST_F(SettingsTest, ReadsEveryTypeWithItsRules) {
   const std::string file = dir.File("VESKARO.INI");
   WriteText(file,
