@@ -779,10 +779,33 @@ bool TMainForm::CloseAllWindows() {
 }
 
 bool TMainForm::ReadDataFile(DataKind kind, const std::string& path) {
-  // Only the climate/ETo data have their window in this program so far; the other kinds
-  // are left out rather than kept without a window.
-  if (kind != DataKind::Climate) return false;
+  // Only the Penman-Monteith climate data have their window in this program so far; the
+  // other files of a session are left out rather than kept without a window, and named
+  // together once the session is open.
+  if (kind != DataKind::Climate || EtoKindOfFile(path) > 3) {
+    withoutWindow_.push_back(FileNameOnly(path));
+    return false;
+  }
   return OpenClimateFile(ws_, path);
+}
+
+bool TMainForm::RefuseWithoutWindow(const std::string& path) {
+  const std::string ext = UpperCase(FileExtension(path));
+  for (const char* e :
+       {".PMM", ".PMC", ".PMD", ".CLI", ".CRM", ".CRC", ".CRD", ".CRO", ".SOI", ".PAT"})
+    if (ext == e) {
+      ws_.ui.information(FormatText(ws_.text(Msg::GuiNoWindowFor), {FileNameOnly(path)}));
+      return true;
+    }
+  return false;
+}
+
+void TMainForm::ReportFilesWithoutWindow() {
+  if (withoutWindow_.empty()) return;
+  std::string names;
+  for (const std::string& name : withoutWindow_) names += (names.empty() ? "" : ", ") + name;
+  withoutWindow_.clear();
+  ws_.ui.information(FormatText(ws_.text(Msg::GuiNoWindowFor), {names}));
 }
 
 void TMainForm::OpenDataWindow(DataKind kind) {
@@ -816,7 +839,9 @@ void TMainForm::SaveSessionCommand(bool saveAs) {
 
 void TMainForm::OpenSessionCommand() {
   Commit();
+  withoutWindow_.clear();
   OpenSession(ws_, *this);
+  ReportFilesWithoutWindow();
 }
 
 void TMainForm::CloseSessionCommand() {
@@ -882,6 +907,7 @@ void TMainForm::OpenRecentFile(const std::string& path) {
 }
 
 void TMainForm::OpenIntoWindow(TDataForm* window, const std::string& path) {
+  if (RefuseWithoutWindow(path)) return;
   if (window->ReadFile(path)) {
     ws_.session.KeepDataOnClose = false;
     OpenByExtension(path);
@@ -931,13 +957,18 @@ void TMainForm::OpenCommandLineFile(const std::string& path) {
   for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   if (ext == ".pen" || ext == ".pem" || ext == ".pec" || ext == ".ped" || ext == ".pmm" ||
       ext == ".pmc" || ext == ".pmd") {
+    if (RefuseWithoutWindow(path)) return;
     ws_.session.Current(FolderKind::Climate) = FileFolder(path);
     if (OpenClimateFile(ws_, path)) OpenClimateWindow(ws_.session.EtoKind, true);
   } else if (ext == ".ses") {
     ws_.session.Current(FolderKind::Session) = FileFolder(path);
+    withoutWindow_.clear();
     OpenSession(ws_, *this, path);
+    ReportFilesWithoutWindow();
+  } else {
+    // Rain, crop, soil and pattern files open with their windows, which come with later work.
+    RefuseWithoutWindow(path);
   }
-  // Rain, crop, soil and pattern files open with their windows, which come with later work.
 }
 
 void TMainForm::SaveCommandRun(SaveCommand command) {

@@ -161,12 +161,17 @@ class TMainForm : public QMainWindow, public SessionHost {
   void UpdateChartsMenu();
   void RebuildRecentMenu();
   bool OpenByExtension(const std::string& path);
+  // True (and the user told) for a data file whose window this program does not have yet:
+  // measured ETo, rain, crop, soil and cropping pattern files are not read at all.
+  bool RefuseWithoutWindow(const std::string& path);
+  void ReportFilesWithoutWindow();
   void OpenIntoWindow(TDataForm* window, const std::string& path);
   void AddChild(Tvskchildform* window);
   QAction* AddAction(QMenu* menu, const char* name, std::string_view text, bool enabled = true);
 
   Workspace& ws_;
   std::string commandLine_;
+  std::vector<std::string> withoutWindow_;  // files of a session left out for want of a window
   QMdiArea* mdi_ = nullptr;
   QWidget* modulePanel_ = nullptr;
   QWidget* statusPanel_ = nullptr;

@@ -175,6 +175,47 @@ class MainWindowTest : public QObject {
     QCOMPARE(ui_->TextsOf("error").size(), size_t(1));
   }
 
+  // Files whose windows this program does not have yet are not read, and the user is told:
+  // on the command line, through File > Open (the climate window stays as it was) and in a
+  // session (named together once).
+  void filesWithoutAWindowAreNamedAndLeftAlone() {
+    const std::string rain = home_->File("river.CRC");
+    std::filesystem::copy_file(std::string(VESKARO_TEST_DATA) + "/rain/riverbend.crc", rain);
+    main_->OpenCommandLineFile(rain);
+    QCOMPARE(main_->ChildCount(), 0);
+    QCOMPARE(ui_->TextsOf("information"),
+             Strings({"This version of the program has no window for river.CRC; not opened"}));
+    QCOMPARE(int(ws_->session.StatusOf(DataKind::Rain)), int(dsNone));
+
+    OpenMonthly();
+    const std::string climate = ws_->session.File(DataKind::Climate);
+    const std::string measured = home_->File("measured.PMM");
+    test::WriteText(measured, "not even read");
+    ui_->shown.clear();
+    ui_->dialogAnswers.push_back(measured);
+    main_->OpenCommand();
+    QVERIFY(Climate());
+    QCOMPARE(ws_->session.File(DataKind::Climate), climate);
+    QCOMPARE(Cell(Climate(), 2, kTMin), std::string("14.2"));
+    QCOMPARE(ui_->TextsOf("information"),
+             Strings({"This version of the program has no window for measured.PMM; not opened"}));
+
+    const std::string soil = home_->File("loam.SOI");
+    test::WriteText(soil, "not even read");
+    const std::string session = home_->File("work.ses");
+    test::WriteText(session, "[Session files]\r\nClimate/ETo file=" + climate +
+                                 "\r\nRain file=" + rain + "\r\nSoil file=" + soil +
+                                 "\r\nPlanting date=15/03/2026\r\n");
+    main_->CloseAllWindows();
+    ui_->shown.clear();
+    ui_->answers = {Answer::No, Answer::No, Answer::No};
+    main_->OpenCommandLineFile(session);
+    QVERIFY(Climate());
+    QCOMPARE(ui_->TextsOf("information"),
+             Strings({"This version of the program has no window for river.CRC, loam.SOI; "
+                      "not opened"}));
+  }
+
   void dailyWindowShowsMonthTabsAndTheYear() {
     main_->OpenCommandLineFile(Copy("tarvessa.PED"));
     auto* w = Climate(WindowSlot::DayEToPM);
