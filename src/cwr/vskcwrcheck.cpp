@@ -31,6 +31,17 @@ bool StageLengthsUsable(const TCropRecord& crop, bool dry) {
   return true;
 }
 
+// The root zone of the dry-crop water balance holds RootDepth x TotalAvailMoisture; with no
+// maximum rooting depth (crop or soil) or no available moisture it holds nothing, and every
+// depletion fraction and Ks of the season would be 0 / 0. The windows take only positive
+// values; a file may hold 0.
+bool DryRootZoneUsable(const TCropRecord& crop) {
+  return crop.RootDepth[3] > 0;
+}
+bool DryRootZoneUsable(const TSoilRecord& soil) {
+  return soil.TotalAvailMoisture > 0 && soil.MaxRootDepth > 0;
+}
+
 }  // namespace
 
 bool CwrDataOk(Workspace& ws, bool forSchedule, bool skipCropCheck, const TCropRecord& crop,
@@ -110,7 +121,8 @@ bool CwrDataOk(Workspace& ws, bool forSchedule, bool skipCropCheck, const TCropR
   }
 
   if (e == 0 &&
-      ((!skipCropCheck && !CropDataComplete(ws, 3, crop)) || !StageLengthsUsable(crop, dry))) {
+      ((!skipCropCheck && !CropDataComplete(ws, 3, crop)) || !StageLengthsUsable(crop, dry) ||
+       (forSchedule && dry && !DryRootZoneUsable(crop)))) {
     e = kWholeDataSet;
     dataName = dry ? Msg::CwrDataDryCrop : Msg::CwrDataRice;
   }
@@ -118,7 +130,7 @@ bool CwrDataOk(Workspace& ws, bool forSchedule, bool skipCropCheck, const TCropR
   if (e == 0) {
     bool soilOk = true;
     if (forSchedule)
-      soilOk = SoilDataComplete(ws, dry ? 2 : 3);
+      soilOk = SoilDataComplete(ws, dry ? 2 : 3) && (!dry || DryRootZoneUsable(ws.soil));
     else if (!dry)
       soilOk = SoilDataComplete(ws, 4);
     if (!soilOk) {

@@ -77,6 +77,34 @@ TEST_F(CwrDataOkTest, StageLengthsOutsideWhatASeasonCanHoldAreRefused) {
   EXPECT_TRUE(CwrDataOk(ws, false, true, ws.crop, Date(1, 3), Date(1, 6)));
 }
 
+// A dry-crop root zone that holds no water (from an edited file: no maximum rooting depth of
+// the crop or the soil, no available moisture) would give 0 / 0 for every depletion and Ks of
+// the schedule. The schedule refuses it; the crop water requirement does not need the soil.
+TEST_F(CwrDataOkTest, DryScheduleNeedsARootZoneThatHoldsWater) {
+  struct Case {
+    double cropMaxRoot, moisture;
+    int soilMaxRoot;
+    const char* data;
+  } cases[] = {
+      {0.0, 140, 120, "Dry crop"}, {-1.0, 140, 120, "Dry crop"}, {1.2, 0, 120, "Soil"},
+      {1.2, -50, 120, "Soil"},     {1.2, 140, 0, "Soil"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.data);
+    ui.Clear();
+    ws.crop.RootDepth[3] = c.cropMaxRoot;
+    ws.soil.TotalAvailMoisture = c.moisture;
+    ws.soil.MaxRootDepth = c.soilMaxRoot;
+    EXPECT_FALSE(Check(true, Date(1, 3)));
+    EXPECT_EQ(Errors(), std::vector<std::string>{std::string(c.data) +
+                                                 " data are not OK\rCalculation of irrigation "
+                                                 "schedule not possible"});
+    if (std::string(c.data) == "Soil") {
+      EXPECT_TRUE(Check(false, Date(1, 3)));
+    }
+  }
+}
+
 TEST_F(CwrDataOkTest, MissingMonthIsNamedWithoutABlankBeforeAre) {
   ws.climate.DecadeETo[3][2] = MissingReal;
   EXPECT_FALSE(Check(true, Date(1, 3)));  // 1 March to 19 May
