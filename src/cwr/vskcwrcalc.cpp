@@ -55,15 +55,15 @@ StageClimate MeanStageClimate(const Workspace& ws, MonthDay start, int n) {
       if (ms == me && ks == ke) return RecordClimate(c.Decade[ms][ks]);
       AddWeighted(sum, c.Decade[ms][ks],
                   static_cast<double>(DecadeLength(ms, ks) - (ds - 10 * (ks - 1) - 1)) / n);
-      int m = ms, k = ks;
-      auto next = [&] {
+      // The whole decades between the first and the last one.
+      for (int m = ms, k = ks;;) {
         if (++k > 3) {
           k = 1;
           m = NextMonth(m);
         }
-      };
-      for (next(); !(m == me && k == ke); next())
+        if (m == me && k == ke) break;
         AddWeighted(sum, c.Decade[m][k], static_cast<double>(DecadeLength(m, k)) / n);
+      }
       AddWeighted(sum, c.Decade[me][ke], static_cast<double>(de - 1 - 10 * (ke - 1)) / n);
       return sum;
     }
