@@ -53,7 +53,7 @@ bool IsLeap(int y) {
 
 // Reads one or two decimal digits as a whole field.
 bool ParseField(std::string_view text, int& value) {
-  if (text.empty() || text.size() > 4) return false;
+  if (text.empty() || text.size() > 2) return false;
   value = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return false;

@@ -58,6 +58,8 @@ TEST(Calendar, ParseDayMonth) {
   EXPECT_FALSE(ParseDayMonth("12/"));
   EXPECT_FALSE(ParseDayMonth("/3"));
   EXPECT_FALSE(ParseDayMonth("1.3"));
+  EXPECT_FALSE(ParseDayMonth("015/03"));  // one or two digits a field
+  EXPECT_FALSE(ParseDayMonth("15/003"));
   ASSERT_TRUE(ParseDayMonth("28/02"));
   EXPECT_EQ(*ParseDayMonth("28/02"), EncodeDate(1994, 2, 28));
   ASSERT_TRUE(ParseDayMonth("1/3"));
