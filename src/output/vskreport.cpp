@@ -1,6 +1,8 @@
 #include "output/vskreport.h"
 
+#include "core/vskdatafile.h"
 #include "core/vskglobal.h"
+#include "core/vskworkspace.h"
 
 namespace vsk {
 
@@ -164,6 +166,14 @@ std::string JoinLines(const std::vector<std::string>& lines, const char* lineEnd
     out += lineEnd;
   }
   return out;
+}
+
+bool WriteReportTextFile(Workspace& ws, const std::string& path,
+                         const std::vector<std::string>& lines) {
+  if (WriteFileAtomic(path, JoinLines(lines, "\r\n"))) return true;
+  constexpr size_t kMaxShownName = 120;  // file names in messages
+  ws.ui.error(FormatText(ws.text(Msg::OutReportWriteError), {path.substr(0, kMaxShownName)}));
+  return false;
 }
 
 }  // namespace vsk

@@ -9,6 +9,8 @@
 
 namespace vsk {
 
+class Workspace;
+
 // How a report is being prepared.
 struct ReportOptions {
   // "Use commas for column separation in tables", in force only for text-file output.
@@ -58,6 +60,12 @@ std::vector<std::string> SectionLines(const ReportSection& section);
 std::vector<std::string> ReportTextFileLines(const std::vector<ReportSection>& sections,
                                              const std::string& programName,
                                              const std::string& dateTime);
+
+// Writes a report text file: `lines` (ReportTextFileLines) each ended by CR LF, through a
+// temporary file beside `path`, so that a failure leaves a previous file as it was. A failure
+// shows "Error writing data to file %s..." and gives false.
+bool WriteReportTextFile(Workspace& ws, const std::string& path,
+                         const std::vector<std::string>& lines);
 
 // The lines joined, each ended by `lineEnd`.
 std::string JoinLines(const std::vector<std::string>& lines, const char* lineEnd = "\n");

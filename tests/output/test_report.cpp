@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "core/vskworkspace.h"
 #include "output/vskreport.h"
+#include "support/scriptedui.h"
+#include "support/testfiles.h"
 
 namespace vsk {
 namespace {
@@ -75,6 +78,21 @@ TEST(ReportTextFileLines, SectionsInOrderThenTheSummaryBand) {
                                              "Station: X", "", "CROP WATER REQUIREMENTS", "",
                                              "ETo station: Y", "Veskaro 8.0 Bèta", "10/12/26 11:52",
                                              std::string(150, ' ')}));
+}
+
+TEST(WriteReportTextFile, WritesTheLinesWithCrLfAndReportsAFailure) {
+  test::ScriptedUi ui;
+  Workspace ws(ui, {2026, 12, 10});
+  test::TempDir dir;
+  const std::string path = dir.File("report.TXT");
+  ASSERT_TRUE(WriteReportTextFile(ws, path, {"", "CROP WATER REQUIREMENTS", "Veskaro 8.0 Bèta"}));
+  EXPECT_EQ(test::ReadText(path), "\r\nCROP WATER REQUIREMENTS\r\nVeskaro 8.0 Bèta\r\n");
+  const std::string folder = dir.File("missing/report.TXT");
+  EXPECT_FALSE(WriteReportTextFile(ws, folder, {"x"}));
+  EXPECT_EQ(ui.TextsOf("error"),
+            std::vector<std::string>{"Error writing data to file " + folder +
+                                     "\rPossible causes: invalid target drive/dir or file is "
+                                     "read-only"});
 }
 
 }  // namespace

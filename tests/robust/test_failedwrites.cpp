@@ -14,6 +14,7 @@
 #include "core/vsksession.h"
 #include "core/vsksettings.h"
 #include "crop/vskcropsoilcalc.h"
+#include "output/vskreport.h"
 #include "rain/vskraincalc.h"
 #include "schedule/vskriceschedulefile.h"
 #include "schedule/vskschedulefile.h"
@@ -213,6 +214,16 @@ std::vector<WriterCase> Cases() {
          return ok;
        },
        std::nullopt, "Error writing current session to file %s"},
+      // A report text file; its text here carries the station's name.
+      {"ReportText", "report.TXT",
+       [](Workspace& ws, int variant) { ws.climate.Data.Station = variant ? "Kisumu" : "Embu"; },
+       [](Workspace& ws, const std::string& path) {
+         const ReportSection section{DataTitleLines("Monthly rain data", "File: ", path),
+                                     {"Station " + ws.climate.Data.Station}};
+         return WriteReportTextFile(
+             ws, path, ReportTextFileLines({section}, "Veskaro 8.0 Bèta", "10/12/26 14:20"));
+       },
+       std::nullopt, kDataWriteError},
       // The settings writers report through their result; the caller shows the message.
       {"SettingsOptions", "VESKARO.INI", FillOptions,
        [](Workspace& ws, const std::string& path) {
