@@ -17,6 +17,17 @@ using test::DataPath;
 using test::ScriptedUi;
 using test::TempDir;
 
+// Reads the fixture into `ws`, saves it as `saved` and reads that file back into `back`.
+template <class Read, class Write>
+::testing::AssertionResult ReadSaveReadBack(Workspace& ws, Workspace& back,
+                                            const std::string& fixture, const std::string& saved,
+                                            Read read, Write write) {
+  if (!read(ws, DataPath(fixture))) return ::testing::AssertionFailure() << fixture << " unread";
+  if (!write(ws, saved)) return ::testing::AssertionFailure() << saved << " unwritten";
+  if (!read(back, saved)) return ::testing::AssertionFailure() << test::ReadText(saved);
+  return ::testing::AssertionSuccess();
+}
+
 // A crop value of 1000 or more fills its whole "%6.2f" field; written straight after the value
 // before it, the two read back as one unreadable number ("25.002505.00").
 TEST(FuzzFindings, WideCropValuesReadBackAfterASave) {
@@ -60,13 +71,12 @@ TEST(FuzzFindings, WideClimateValuesReadBackAfterASave) {
 // day number before it.
 TEST(FuzzFindings, WideScheduleDepthReadsBackAfterASave) {
   ScriptedUi ui;
-  Workspace ws(ui, {2026, 12, 10});
-  ASSERT_TRUE(ReadScheduleFile(ws, DataPath("schedule/fuzz-wide-depth.sch")));
+  Workspace ws(ui, {2026, 12, 10}), back(ui, {2026, 12, 10});
   TempDir dir;
-  const std::string path = dir.File("wide.SCH");
-  ASSERT_TRUE(WriteScheduleFile(ws, path));
-  Workspace back(ui, {2026, 12, 10});
-  ASSERT_TRUE(ReadScheduleFile(back, path)) << test::ReadText(path);
+  ASSERT_TRUE(ReadSaveReadBack(
+      ws, back, "schedule/fuzz-wide-depth.sch", dir.File("wide.SCH"),
+      [](Workspace& w, const std::string& p) { return ReadScheduleFile(w, p); },
+      [](Workspace& w, const std::string& p) { return WriteScheduleFile(w, p); }));
   EXPECT_EQ(back.events.DayAt(1), 10);
   EXPECT_EQ(back.events.DepthAt(1), 40.0);
   EXPECT_EQ(back.events.DayAt(2), 25);
@@ -86,13 +96,13 @@ TEST(FuzzFindings, WideScheduleDepthReadsBackAfterASave) {
 // with the decimals it needs to stay given.
 TEST(FuzzFindings, ValuesNearTheMissingMarkerStayGivenAfterASave) {
   ScriptedUi ui;
-  Workspace ws(ui, {2026, 12, 10});
-  ASSERT_TRUE(ReadClimateFile(ws, DataPath("climate/fuzz-near-missing.PEM")));
+  Workspace ws(ui, {2026, 12, 10}), back(ui, {2026, 12, 10});
   TempDir dir;
   const std::string path = dir.File("near.PEM");
-  ASSERT_TRUE(WriteClimateFile(ws, path));
-  Workspace back(ui, {2026, 12, 10});
-  ASSERT_TRUE(ReadClimateFile(back, path)) << test::ReadText(path);
+  ASSERT_TRUE(ReadSaveReadBack(
+      ws, back, "climate/fuzz-near-missing.PEM", path,
+      [](Workspace& w, const std::string& p) { return ReadClimateFile(w, p); },
+      [](Workspace& w, const std::string& p) { return WriteClimateFile(w, p); }));
   EXPECT_DOUBLE_EQ(back.climate.Data.Month[2].TMin, -99.93);
   EXPECT_DOUBLE_EQ(back.climate.Data.Month[3].Radiation, -99.88);
   EXPECT_DOUBLE_EQ(back.climate.MonthETo[3], -99.904);
