@@ -217,14 +217,19 @@ std::string FormatC(const char* format, ...) {
 
 std::string FormatFixed(double value, int width, int decimals) {
   std::string text = FormatC("%*.*f", width, decimals, value);
-  if (value == MissingReal) return text;
-  for (int more = decimals + 1; more <= 17; ++more) {
-    double back = 0;
-    const size_t first = text.find_first_not_of(' ');
-    if (!ParseReal(std::string_view(text).substr(first), back) || back != MissingReal) break;
-    text = FormatC("%*.*f", width, more, value);
-  }
-  return text;
+  double back = 0;
+  const size_t first = text.find_first_not_of(' ');
+  if (value == MissingReal || first == std::string::npos ||
+      !ParseReal(std::string_view(text).substr(first), back) || back != MissingReal)
+    return text;
+  // The shortest fixed-point text that reads back as exactly this value: written again after a
+  // read it gives the same text, so a file keeps its value through any number of saves.
+  char buf[64];
+  const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+  if (ec != std::errc()) return text;
+  std::string exact(buf, end);
+  if (static_cast<int>(exact.size()) < width) exact.insert(0, width - exact.size(), ' ');
+  return exact;
 }
 
 }  // namespace vsk

@@ -62,8 +62,8 @@ std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)
 
 // `value` right-aligned in `width` with `decimals` decimals, as "%*.*f" gives it. A value
 // that is not the missing marker (-99.9) but would be written as it (-99.93 with one decimal)
-// gets as many more decimals as it needs to read back as a given value: a file never turns a
-// value into a missing one.
+// is written with every decimal it has instead ("-99.93"): a file never turns a given value
+// into a missing one, and saving what was read gives the same text again.
 std::string FormatFixed(double value, int width, int decimals);
 
 }  // namespace vsk

@@ -9,7 +9,7 @@
 
 namespace vsk {
 
-class Workspace;
+struct Workspace;
 
 // How a report is being prepared.
 struct ReportOptions {

@@ -93,15 +93,27 @@ TEST(DataFiles, FormatFixedKeepsGivenValuesApartFromTheMissingMarker) {
     int width, decimals;
     const char* text;
   } cases[] = {
-      {12.34, 6, 1, "  12.3"},        {-99.9, 6, 1, " -99.9"},  {-99.9, 6, 2, "-99.90"},
-      {-99.93, 6, 1, "-99.93"},       {-99.88, 6, 1, "-99.88"}, {-99.904, 9, 2, "  -99.904"},
-      {-99.90004, 6, 1, "-99.90004"}, {-99.85, 6, 1, " -99.8"},  // the double nearest -99.85 is
-                                                                 // below it
+      {12.34, 6, 1, "  12.3"},        {-99.9, 6, 1, " -99.9"},
+      {-99.9, 6, 2, "-99.90"},        {-99.93, 6, 1, "-99.93"},
+      {-99.88, 6, 1, "-99.88"},       {-99.904, 9, 2, "  -99.904"},
+      {-99.90004, 6, 1, "-99.90004"}, {-99.9496, 6, 1, "-99.9496"},
+      {-99.85, 6, 1, " -99.8"},  // the double nearest -99.85 is below it
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value);
     EXPECT_EQ(FormatFixed(c.value, c.width, c.decimals), c.text);
   }
+  // Read back and written again, every text stays as it is (-99.9496 rounded to "-99.95"
+  // would read back as a value written "-100.0").
+  for (int decimals = 1; decimals <= 2; ++decimals)
+    for (int i = -1200; i <= 1200; ++i) {
+      const double value = MissingReal + i * 0.0000837;
+      const std::string text = FormatFixed(value, 6, decimals);
+      double back = 0;
+      ASSERT_TRUE(ParseReal(TrimBlanks(text), back)) << text;
+      EXPECT_EQ(FormatFixed(back, 6, decimals), text) << value;
+      EXPECT_EQ(back == MissingReal, value == MissingReal) << value;
+    }
 }
 
 }  // namespace

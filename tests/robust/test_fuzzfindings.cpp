@@ -93,7 +93,7 @@ TEST(FuzzFindings, WideScheduleDepthReadsBackAfterASave) {
 
 // A minimum temperature of -99.93 was written as "-99.9", the missing marker, and read back as
 // a missing value (the same for a radiation or an ETo near -99.9): the given value is written
-// with the decimals it needs to stay given.
+// with all its decimals, so that it stays given and a second save writes the same text.
 TEST(FuzzFindings, ValuesNearTheMissingMarkerStayGivenAfterASave) {
   ScriptedUi ui;
   Workspace ws(ui, {2026, 12, 10}), back(ui, {2026, 12, 10});
@@ -106,6 +106,7 @@ TEST(FuzzFindings, ValuesNearTheMissingMarkerStayGivenAfterASave) {
   EXPECT_DOUBLE_EQ(back.climate.Data.Month[2].TMin, -99.93);
   EXPECT_DOUBLE_EQ(back.climate.Data.Month[3].Radiation, -99.88);
   EXPECT_DOUBLE_EQ(back.climate.MonthETo[3], -99.904);
+  EXPECT_DOUBLE_EQ(back.climate.Data.Month[4].Radiation, -99.9496);  // not "-99.95" / "-100.0"
   const std::string again = dir.File("again.PEM");
   ASSERT_TRUE(WriteClimateFile(back, again));
   EXPECT_EQ(test::ReadText(again), test::ReadText(path));
