@@ -63,6 +63,10 @@ TEST(CliCommandLine, HelpAndVersion) {
   EXPECT_NE(help.out.find("Examples:"), std::string::npos);
   EXPECT_NE(help.out.find("veskaro-cli schedule --session examples/MAIZE.SES"), std::string::npos);
   EXPECT_EQ(Cli({"rain", "--help"}).out, help.out);
+  // Every option is explained on a line of its own.
+  for (const char* option : {"--format", "--settings", "--session", "--climate", "--rain", "--crop",
+                             "--soil", "--pattern", "--planting", "--events", "--table"})
+    EXPECT_NE(help.out.find(std::string("\n  ") + option + " "), std::string::npos) << option;
   const cli::CliOutput version = Cli({"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, "veskaro-cli 8.0\n");
