@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "schedule/riceseason.h"
 #include "schedule/vskriceschedulecalc.h"
 #include "support/scriptedui.h"
 
@@ -10,46 +11,15 @@ namespace {
 
 using test::ScriptedUi;
 
-// A short rice season planted on 10 March: 5 days of land preparation (2 of puddling),
-// stages of 5 days, decade ETc and decade rain, default options. The numbers of the first
-// days are traced by hand in tests/data/schedule/rice_handcheck.py.
+// The short rice season of riceseason.h. The numbers of the first days are traced by hand in
+// tests/data/schedule/rice_handcheck.py.
 struct RiceCase {
   ScriptedUi ui;
   Workspace ws{ui, {2026, 12, 10}};
   RiceEtcTables etc;
   RiceScheduleResult out;
 
-  RiceCase() {
-    TCropRecord& c = ws.crop;
-    for (int i = 1; i <= 4; ++i) c.StageLength[i] = 5;
-    c.StageLength[5] = 5;
-    c.StageLength[6] = 5;
-    c.StageLength[7] = 2;
-    c.RootDepth[2] = 0.10;
-    c.RootDepth[3] = 0.50;
-    c.PuddleDepth = 0.20;
-    c.CritDepletion[1] = 0.2;
-    c.CritDepletion[3] = 0.3;
-    c.CritDepletion[4] = 0.4;
-    const double ky[6] = {0, 1.0, 0.8, 1.2, 0.6, 1.1};
-    for (int i = 1; i <= 5; ++i) c.YieldResponse[i] = ky[i];
-    TSoilRecord& s = ws.soil;
-    s.TotalAvailMoisture = 150;
-    s.MaxInfiltration = 8;
-    s.MaxRootDepth = 40;
-    s.InitialDepletion = 50;
-    s.MaxWaterDepth = 100;
-    s.DrainablePorosity = 30;
-    s.CrackDepletion = 0.4;
-    ws.session.PlantingDate = EncodeDate(1994, 3, 10);
-    ws.session.RainKind = 2;
-    for (auto& m : ws.rain.Data.DecadeRain)
-      for (double& v : m) v = 0;
-    ws.rain.Data.DecadeRain[3][1] = 20;
-    ws.rain.Data.DecadeRain[3][2] = 30;
-    SetEtc({4.0, 5.0, 6.0}, {3.0, 3.5, 4.0});
-    SetStageEnds();
-  }
+  RiceCase() { test::SetUpShortRiceSeason(ws, etc); }
 
   // The same wet and dry ETc per decade in every month.
   void SetEtc(std::vector<double> wet, std::vector<double> dry) {

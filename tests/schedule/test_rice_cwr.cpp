@@ -5,6 +5,7 @@
 
 #include "core/vskini.h"
 #include "core/vsksettings.h"
+#include "schedule/riceseason.h"
 #include "schedule/vskricecwr.h"
 #include "schedule/vskriceschedulecalc.h"
 #include "support/scriptedui.h"
@@ -17,44 +18,12 @@ using test::ScriptedUi;
 using test::TempDir;
 using test::WriteText;
 
-// The rice, soil and ETc of the hand-checked short season (planted 10 March, 5 days of land
-// preparation, 2 of puddling, decade ETc).
+// The hand-checked short season (riceseason.h) with yield response factors of 1 and rain
+// only in the first decade of March.
 void SetUpRice(Workspace& ws, RiceEtcTables& etc) {
-  TCropRecord& c = ws.crop;
-  for (int i = 1; i <= 4; ++i) c.StageLength[i] = 5;
-  c.StageLength[5] = 5;
-  c.StageLength[6] = 5;
-  c.StageLength[7] = 2;
-  c.RootDepth[2] = 0.10;
-  c.RootDepth[3] = 0.50;
-  c.PuddleDepth = 0.20;
-  c.CritDepletion[1] = 0.2;
-  c.CritDepletion[3] = 0.3;
-  c.CritDepletion[4] = 0.4;
-  for (int i = 1; i <= 5; ++i) c.YieldResponse[i] = 1;
-  TSoilRecord& s = ws.soil;
-  s.TotalAvailMoisture = 150;
-  s.MaxInfiltration = 8;
-  s.MaxRootDepth = 40;
-  s.InitialDepletion = 50;
-  s.MaxWaterDepth = 100;
-  s.DrainablePorosity = 30;
-  s.CrackDepletion = 0.4;
-  ws.session.PlantingDate = EncodeDate(1994, 3, 10);
-  ws.session.RainKind = 2;
-  for (auto& m : ws.rain.Data.DecadeRain)
-    for (double& v : m) v = 0;
-  ws.rain.Data.DecadeRain[3][1] = 20;
-  const double wet[4] = {0, 4.0, 5.0, 6.0}, dry[4] = {0, 3.0, 3.5, 4.0};
-  for (int m = 1; m <= 12; ++m)
-    for (int k = 1; k <= 3; ++k) {
-      etc.EtcWet[m][k] = wet[k];
-      etc.EtcDry[m][k] = dry[k];
-    }
-  etc.StageEnd[1] = 5;
-  etc.StageEnd[2] = 10;
-  etc.StageEnd[3] = 15;
-  etc.StageEnd[4] = 20;
+  test::SetUpShortRiceSeason(ws, etc);
+  for (int i = 1; i <= 5; ++i) ws.crop.YieldResponse[i] = 1;
+  ws.rain.Data.DecadeRain[3][2] = 0;  // rain in the first decade of March only
 }
 
 TEST(RiceCwr, LandPrepRunLeavesTheScheduleAlone) {
