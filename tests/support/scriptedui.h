@@ -4,78 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <optional>
 #include <string>
-#include <vector>
 
-#include "core/vskui.h"
+#include "support/recordingui.h"
 
 namespace vsk::test {
 
-struct Shown {
-  std::string kind;  // "error", "warning", "information", "message", "ask", "open", "save"
-  std::string text;
-};
-
-class ScriptedUi : public Ui {
- public:
-  void error(std::string_view t) override { shown.push_back({"error", std::string(t)}); }
-  void warning(std::string_view t) override { shown.push_back({"warning", std::string(t)}); }
-  void information(std::string_view t) override {
-    shown.push_back({"information", std::string(t)});
-  }
-  void message(std::string_view t) override { shown.push_back({"message", std::string(t)}); }
-  Answer ask(AskKind, std::string_view t, Buttons) override {
-    shown.push_back({"ask", std::string(t)});
-    if (answers.empty()) {
-      ADD_FAILURE() << "unexpected question: " << t;
-      return Answer::Cancel;
-    }
-    const Answer a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  std::optional<FileDialogResult> openFileDialog(const FileDialogRequest& r) override {
-    return Dialog("open", r);
-  }
-  std::optional<FileDialogResult> saveFileDialog(const FileDialogRequest& r) override {
-    return Dialog("save", r);
-  }
-
-  // The texts shown, in order (questions and dialogs included, dialogs by their filter).
-  std::vector<std::string> Texts() const {
-    std::vector<std::string> out;
-    for (const auto& s : shown) out.push_back(s.text);
-    return out;
-  }
-  std::vector<std::string> TextsOf(const std::string& kind) const {
-    std::vector<std::string> out;
-    for (const auto& s : shown)
-      if (s.kind == kind) out.push_back(s.text);
-    return out;
-  }
-  void Clear() { shown.clear(); }
-
-  std::vector<Shown> shown;
-  std::deque<Answer> answers;
-  // Each entry answers one dialog: a path, or nullopt for Cancel.
-  std::deque<std::optional<std::string>> dialogAnswers;
-  std::vector<FileDialogRequest> dialogRequests;
-
- private:
-  std::optional<FileDialogResult> Dialog(const char* kind, const FileDialogRequest& r) {
-    shown.push_back({kind, r.filter});
-    dialogRequests.push_back(r);
-    if (dialogAnswers.empty()) {
-      ADD_FAILURE() << "unexpected " << kind << " dialog: " << r.filter;
-      return std::nullopt;
-    }
-    auto a = dialogAnswers.front();
-    dialogAnswers.pop_front();
-    if (!a) return std::nullopt;
-    return FileDialogResult{*a, r.filterIndex};
-  }
+class ScriptedUi : public RecordingUi {
+ protected:
+  void Unexpected(const std::string& what) override { ADD_FAILURE() << "unexpected " << what; }
 };
 
 }  // namespace vsk::test
